@@ -54,6 +54,9 @@ public:
     // Whether a person can change the field: enabled, visible and not inside a
     // disabled group box. The focus holder Edit11 takes no typed text either.
     bool isEditable() const;
+    // The focus holder Edit11: a field like the others, but its widget takes
+    // no typed text.
+    bool isFocusHolder() const;
 
     // --- TEdit and TPBNumEdit ---
     const QString &text() const { return m_text; }
