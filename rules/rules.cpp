@@ -1,10 +1,12 @@
 #include "rules/rules.h"
 
+#include "rules/taxrules.h"
+
 namespace vkt::rules {
 
 void install(ReturnModel &model)
 {
-    (void)model; // the rules follow
+    std::make_shared<TaxRules>(model)->install();
 }
 
 std::unique_ptr<ReturnModel> createReturn(RegionalSettings regional)
