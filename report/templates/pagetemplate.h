@@ -13,7 +13,7 @@
 // quote and backslash-backslash for a backslash; '#' outside quotes starts a
 // comment to the end of the line.
 //
-//   page NAME index=N sheet="..." paper=210x297 orientation=portrait|landscape
+//   page NAME index=N sheet="..." paper=A4 orientation=portrait|landscape
 //        margins=LEFT,RIGHT,TOP,BOTTOM visible=yes|no        (first directive)
 //   strip Y ["Oldal: 1/3"]         page strip (form number, [azon], [datum],
 //                                  optional page number), 4.0 mm high
