@@ -6,7 +6,7 @@
 namespace vkt {
 
 namespace {
-QString key(QStringView name)
+QString key(QAnyStringView name)
 {
     return name.toString().toLower();
 }
@@ -31,33 +31,33 @@ ReturnModel::ReturnModel(RegionalSettings regional, QObject *parent)
 
 ReturnModel::~ReturnModel() = default;
 
-Field *ReturnModel::find(QStringView name) const
+Field *ReturnModel::find(QAnyStringView name) const
 {
     return m_byName.value(key(name), nullptr);
 }
 
-Field &ReturnModel::field(QStringView name) const
+Field &ReturnModel::field(QAnyStringView name) const
 {
     Field *f = find(name);
     Q_ASSERT_X(f, "ReturnModel::field", "no field of that name");
     if (!f)
-        throw Error(QStringLiteral("No field named %1").arg(name));
+        throw Error(QStringLiteral("No field named %1").arg(name.toString()));
     return *f;
 }
 
-DisplayElement *ReturnModel::findElement(QStringView name) const
+DisplayElement *ReturnModel::findElement(QAnyStringView name) const
 {
     if (name.isEmpty())
         return nullptr;
     return m_elementsByName.value(key(name), nullptr);
 }
 
-DisplayElement &ReturnModel::element(QStringView name) const
+DisplayElement &ReturnModel::element(QAnyStringView name) const
 {
     DisplayElement *e = findElement(name);
     Q_ASSERT_X(e, "ReturnModel::element", "no display element of that name");
     if (!e)
-        throw Error(QStringLiteral("No element named %1").arg(name));
+        throw Error(QStringLiteral("No element named %1").arg(name.toString()));
     return *e;
 }
 

@@ -4,6 +4,7 @@
 #include "regional.h"
 
 #include <QHash>
+#include <QAnyStringView>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -27,11 +28,11 @@ public:
     const RegionalSettings &regional() const { return m_regional; }
 
     // Lookup ignores ASCII letter case; nullptr when no field bears the name.
-    Field *find(QStringView name) const;
+    Field *find(QAnyStringView name) const;
     // As find(), but a missing name is a programming error (asserted; throws).
-    Field &field(QStringView name) const;
-    DisplayElement *findElement(QStringView name) const;
-    DisplayElement &element(QStringView name) const;
+    Field &field(QAnyStringView name) const;
+    DisplayElement *findElement(QAnyStringView name) const;
+    DisplayElement &element(QAnyStringView name) const;
 
     // The fields in component order.
     const std::vector<std::unique_ptr<Field>> &fields() const { return m_fields; }
