@@ -522,8 +522,11 @@ void Parser::parseBold(const QList<Token> &toks)
     if (!m_text)
         fail(QStringLiteral("'bold' outside a text"));
     needCount(toks, 2, 2, "bold \"part\" | bold all");
-    if (toks[1].quoted)
+    if (toks[1].quoted) {
+        if (toks[1].text.isEmpty() || !m_textLines.join(u'\n').contains(toks[1].text))
+            fail(QStringLiteral("bold part '%1' is not in text %2").arg(toks[1].text, m_text->name));
         m_boldParts << toks[1].text;
+    }
     else if (toks[1].text == QLatin1String("all"))
         m_boldAll = true;
     else
