@@ -3,6 +3,7 @@
 #include "model/error.h"
 
 #include <QFile>
+#include <QPageSize>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -80,6 +81,13 @@ QSizeF PageTemplate::printableMm() const
 {
     return {paperMm.width() - marginsMm.left() - marginsMm.right(),
             paperMm.height() - marginsMm.top() - marginsMm.bottom()};
+}
+
+QPageLayout PageTemplate::pageLayout() const
+{
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       marginsMm, QPageLayout::Millimeter);
 }
 
 namespace {

@@ -40,6 +40,7 @@
 #include <QFont>
 #include <QList>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
@@ -146,7 +147,9 @@ struct Barcode {
 };
 
 // The line of small texts at the top or bottom of a page; its texts are also
-// in PageTemplate::texts (TextBox::strip names the strip).
+// in PageTemplate::texts (TextBox::strip names the strip), named StripNLabel,
+// StripNForm, StripNAzon, StripNDatum and StripNPage for the N-th strip of
+// the page (1-based).
 struct PageStrip {
     double y = 0;
     QString pageNumber; // "Oldal: 1/3" or empty
@@ -170,6 +173,7 @@ struct PageTemplate {
     std::vector<TextBox> texts; // template texts in file order, strip texts included
 
     QSizeF printableMm() const;
+    QPageLayout pageLayout() const; // A4, orientation and margins in millimetres
 
     // Lookup by object name, letter case ignored; nullptr when absent.
     TextBox *findText(const QString &name);

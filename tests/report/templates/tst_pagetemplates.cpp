@@ -120,6 +120,11 @@ void TestPageTemplates::pagesInReportOrder()
     QCOMPARE(p.marginsMm, margins);
     QCOMPARE(p.visible, visible);
     QCOMPARE(p.printableMm(), printable);
+    const QPageLayout layout = p.pageLayout();
+    QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+    QCOMPARE(layout.orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QCOMPARE(layout.margins(QPageLayout::Millimeter), margins);
+    QCOMPARE(layout.paintRect(QPageLayout::Millimeter).size(), printable);
 }
 
 void TestPageTemplates::objectCounts_data()
