@@ -83,6 +83,10 @@ ChangeLog::ChangeLog(ReturnModel &model)
             what = f->text();
         else if (f->kind() == FieldKind::RadioGroup)
             what = QString::number(f->itemIndex());
+        else if (f->kind() == FieldKind::DateTimePicker) {
+            auto iso = [](const QDate &d) { return d.isValid() ? d.toString(Qt::ISODate) : QStringLiteral("none"); };
+            what = QStringLiteral("%1 %2..%3").arg(iso(f->date()), iso(f->minDate()), iso(f->maxDate()));
+        }
         QString entry = QStringLiteral("%1 e%2 %3").arg(f->name()).arg(f->isEnabled()).arg(what);
         entry.replace(QChar(0x00A0), QLatin1Char(' '));
         entries << entry.trimmed();
