@@ -36,7 +36,6 @@ const std::vector<FamilyChoice> &familyChoices()
     static const std::vector<FamilyChoice> choices = {
         {"Tahoma",
          {{"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
-          {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf"},
           {"Liberation Sans", "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf"},
           {"Liberation Sans", "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"},
           {"DejaVu Sans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
@@ -210,20 +209,40 @@ void drawText(QPainter &painter, const TextBox &box, const QString &text)
         layout.setFormats(formats);
     }
 
+    // A text that does not fit its box is drawn smaller: first the whole
+    // font (down to 80 %), then also narrower (down to 60 % of the width),
+    // until the wrapped lines fit the inner height. A text that fits even
+    // so overflows the box evenly as its alignment places it.
+    struct Fit {
+        double size;   // scale of the font
+        double narrow; // extra horizontal scale
+    };
+    static constexpr Fit kFits[] = {{1.0, 1.0},  {0.95, 1.0}, {0.9, 1.0}, {0.85, 1.0}, {0.8, 1.0},
+                                    {0.8, 0.92}, {0.8, 0.84}, {0.8, 0.76}, {0.8, 0.68}, {0.8, 0.6}};
     const double gap = box.lineGapMm * kPixelsPerMm;
-    const double width = std::max(1.0, inner.width());
-    double y = 0;
-    layout.beginLayout();
-    for (;;) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
+    const double available = inner.height() + 0.25;
+    Fit fit = kFits[0];
+    double block = 0;
+    for (const Fit &candidate : kFits) {
+        fit = candidate;
+        const double sx = fit.size * fit.narrow;
+        const double width = std::max(1.0, inner.width() / sx);
+        const double lineGap = gap / fit.size;
+        double y = 0;
+        layout.beginLayout();
+        for (;;) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, y));
+            y += line.height() + lineGap;
+        }
+        layout.endLayout();
+        block = (layout.lineCount() > 0 ? y - lineGap : 0) * fit.size;
+        if (block <= available)
             break;
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        y += line.height() + gap;
     }
-    layout.endLayout();
-    const double block = layout.lineCount() > 0 ? y - gap : 0;
 
     double top = inner.top();
     switch (box.vAlign) {
@@ -231,8 +250,12 @@ void drawText(QPainter &painter, const TextBox &box, const QString &text)
     case VAlign::Middle: top += (inner.height() - block) / 2; break;
     case VAlign::Bottom: top += inner.height() - block; break;
     }
+    painter.save();
     painter.setPen(box.textColor);
-    layout.draw(&painter, QPointF(inner.left(), top));
+    painter.translate(inner.left(), top);
+    painter.scale(fit.size * fit.narrow, fit.size);
+    layout.draw(&painter, QPointF(0, 0));
+    painter.restore();
 }
 
 } // namespace
