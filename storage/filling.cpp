@@ -258,6 +258,12 @@ void applyPlaintext(ReturnModel &model, const QByteArray &plaintext)
     const std::vector<Assignment> assignments = readAssignments(model, splitLines(fromCodePage(plaintext)));
     for (const Assignment &as : assignments)
         apply(as);
+    // A tick loaded after a radio group may have moved its choice
+    // (LMDCheckGroup1Click picks the first closing reason); the saved choices
+    // are set once more, as program writes that run no rule.
+    for (const Assignment &as : assignments)
+        if (as.kind == Assignment::ItemIndex)
+            apply(as);
 }
 
 QByteArray fillingText(const ReturnModel &model, const QString &password)

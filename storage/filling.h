@@ -28,7 +28,9 @@ QByteArray writePlaintext(const ReturnModel &model);
 // written one by one through the fields, so the change rules of the numeric
 // fields and LMDCheckGroup1Click run (and may throw vkt::Error, which ends
 // the reading there); radio-group choices are program writes and run none.
-// A line naming no field is skipped.
+// A line naming no field is skipped. At the end the radio-group choices of
+// the text are set once more, so that a rule run by a later line (the
+// closing reason picked by LMDCheckGroup1Click) does not replace them.
 void applyPlaintext(ReturnModel &model, const QByteArray &plaintext);
 
 // What loading a file text did.
