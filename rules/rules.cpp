@@ -2,11 +2,22 @@
 
 #include "rules/taxrules.h"
 
+#include <QObject>
+
 namespace vkt::rules {
+
+namespace {
+// Keeps the rules alive as long as the model whose handlers refer to them.
+class RulesOwner : public QObject {
+public:
+    RulesOwner(ReturnModel &model) : QObject(&model), rules(model) {}
+    TaxRules rules;
+};
+} // namespace
 
 void install(ReturnModel &model)
 {
-    std::make_shared<TaxRules>(model)->install();
+    (new RulesOwner(model))->rules.install();
 }
 
 std::unique_ptr<ReturnModel> createReturn(RegionalSettings regional)

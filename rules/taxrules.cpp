@@ -166,10 +166,20 @@ void TaxRules::runRows(bool withRow915)
 bool TaxRules::refresh911()
 {
     const QString before = f911->text();
+    // S is read when the first source above 0 needs it. The writes of 911
+    // below start nothing, so it cannot change during the refresh.
+    bool haveS = false;
+    Amount s = 0;
     for (Field *source : sources911) {
         const Amount v = source->value();
+        if (!(v > 0))
+            continue;
+        if (!haveS) {
+            s = deductionSum();
+            haveS = true;
+        }
         // A source above 0 but not above S leaves 911 as it is.
-        if (v > 0 && v > deductionSum())
+        if (v > s)
             f911->setValue(v);
     }
     return f911->text() != before;
@@ -394,25 +404,28 @@ void TaxRules::LMDRadioGroup4Change()
 
 // --- Registration -------------------------------------------------------------
 
+template <void (TaxRules::*Rule)()>
+void TaxRules::registerRule(const char *name)
+{
+    // Small enough to be held inside the std::function without allocation.
+    m.registerHandler(QLatin1String(name), [self = this](Field &) { (self->*Rule)(); });
+}
+
 void TaxRules::install()
 {
-    auto on = [this](const char *name, void (TaxRules::*rule)()) {
-        m.registerHandler(QLatin1String(name),
-                          [self = shared_from_this(), rule](Field &) { ((*self).*rule)(); });
-    };
-    on("PBNumEdit2Change", &TaxRules::PBNumEdit2Change);
-    on("PBNumEdit30Change", &TaxRules::PBNumEdit30Change);
-    on("PBNumEdit72Change", &TaxRules::PBNumEdit72Change);
-    on("PBNumEdit35Change", &TaxRules::PBNumEdit35Change);
-    on("PBNumEdit44Change", &TaxRules::PBNumEdit44Change);
-    on("PBNumEdit52Change", &TaxRules::PBNumEdit52Change);
-    on("PBNumEdit58Change", &TaxRules::PBNumEdit58Change);
-    on("PBNumEdit23Change", &TaxRules::PBNumEdit23Change);
-    on("PBNumEdit26Change", &TaxRules::PBNumEdit26Change);
-    on("PBNumEdit69Change", &TaxRules::PBNumEdit69Change);
-    on("LMDCheckGroup1Click", &TaxRules::LMDCheckGroup1Click);
-    on("LMDRadioGroup5Click", &TaxRules::LMDRadioGroup5Click);
-    on("LMDRadioGroup4Change", &TaxRules::LMDRadioGroup4Change);
+    registerRule<&TaxRules::PBNumEdit2Change>("PBNumEdit2Change");
+    registerRule<&TaxRules::PBNumEdit30Change>("PBNumEdit30Change");
+    registerRule<&TaxRules::PBNumEdit72Change>("PBNumEdit72Change");
+    registerRule<&TaxRules::PBNumEdit35Change>("PBNumEdit35Change");
+    registerRule<&TaxRules::PBNumEdit44Change>("PBNumEdit44Change");
+    registerRule<&TaxRules::PBNumEdit52Change>("PBNumEdit52Change");
+    registerRule<&TaxRules::PBNumEdit58Change>("PBNumEdit58Change");
+    registerRule<&TaxRules::PBNumEdit23Change>("PBNumEdit23Change");
+    registerRule<&TaxRules::PBNumEdit26Change>("PBNumEdit26Change");
+    registerRule<&TaxRules::PBNumEdit69Change>("PBNumEdit69Change");
+    registerRule<&TaxRules::LMDCheckGroup1Click>("LMDCheckGroup1Click");
+    registerRule<&TaxRules::LMDRadioGroup5Click>("LMDRadioGroup5Click");
+    registerRule<&TaxRules::LMDRadioGroup4Change>("LMDRadioGroup4Change");
 }
 
 } // namespace vkt::rules

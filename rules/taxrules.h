@@ -18,13 +18,15 @@ namespace vkt::rules {
 // Each rule reads its inputs at the moment it needs them, left to right, and
 // reads a field it has written back from the field. A text that is no number
 // stops the rule at that read with vkt::Error; earlier writes stay.
-class TaxRules : public std::enable_shared_from_this<TaxRules> {
+class TaxRules {
 public:
     explicit TaxRules(ReturnModel &model);
+    TaxRules(const TaxRules &) = delete;
+    TaxRules &operator=(const TaxRules &) = delete;
 
-    // Registers every rule below under its handler name. The model's
-    // handlers share the ownership of this object, so it lives as long as
-    // they do; create it with std::make_shared.
+    // Registers every rule below under its handler name. The handlers refer
+    // to this object: it must live as long as the model (install() in
+    // rules.h makes the model its owner).
     void install();
 
     // Section V and VI.
@@ -59,6 +61,8 @@ private:
     // Returns whether the text of 911 differs from the one before.
     bool refresh911();
     void carryOver911(Field &source);
+    template <void (TaxRules::*Rule)()>
+    void registerRule(const char *name);
 
     Amount deductionSum() const; // S = 912 + 913 + 914
     bool noSimplifiedMethod() const;
