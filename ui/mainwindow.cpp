@@ -1,0 +1,511 @@
+#include "ui/mainwindow.h"
+
+#include "model/dialogs.h"
+#include "model/error.h"
+#include "model/layout.h"
+#include "ui/errorbox.h"
+#include "ui/fieldwidgets.h"
+#include "ui/headerbar.h"
+#include "ui/style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWheelEvent>
+#include <algorithm>
+
+#if defined(HAVE_VKT_STORAGE) && __has_include("storage/filling.h")
+#include "storage/filling.h"
+#define VKT_WITH_STORAGE 1
+#endif
+#if __has_include("ui/dialogs.h")
+#include "ui/dialogs.h"
+#define VKT_WITH_DIALOGS 1
+#endif
+
+namespace vkt::ui {
+
+namespace {
+
+const char *const kEnterProperty = "vktEnterHandler";
+
+QString key(QStringView name)
+{
+    return name.toString().toLower();
+}
+
+Qt::Alignment toAlignment(const layout::LabelSpec &spec)
+{
+    Qt::Alignment a;
+    switch (spec.align) {
+    case layout::Align::Left: a = Qt::AlignLeft; break;
+    case layout::Align::Center: a = Qt::AlignHCenter; break;
+    case layout::Align::Right: a = Qt::AlignRight; break;
+    case layout::Align::Justify: a = Qt::AlignJustify; break;
+    }
+    switch (spec.valign) {
+    case layout::VAlign::Top: a |= Qt::AlignTop; break;
+    case layout::VAlign::Center: a |= Qt::AlignVCenter; break;
+    case layout::VAlign::Bottom: a |= Qt::AlignBottom; break;
+    }
+    return a;
+}
+
+QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    if (!spec.name.isEmpty())
+        label->setObjectName(spec.name);
+    label->setFont(toFont(spec.font));
+    if (spec.rich || !spec.runs.empty()) {
+        label->setTextFormat(Qt::RichText);
+        label->setText(spec.html());
+    } else {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(spec.text());
+    }
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, toColor(spec.color));
+    pal.setColor(QPalette::Text, toColor(spec.color));
+    label->setPalette(pal);
+    if (spec.background == layout::kButtonFace)
+        setBackground(label, buttonFace());
+    else if (spec.background >= 0)
+        setBackground(label, toColor(layout::Rgb(spec.background)));
+    label->setAlignment(toAlignment(spec));
+    label->setWordWrap(spec.wrap);
+    label->setAccessibleName(spec.text().simplified());
+    if (spec.rect.w <= 0) {
+        label->move(spec.rect.x, spec.rect.y);
+        label->adjustSize();
+    } else {
+        int h = spec.rect.h;
+        // Where this desktop's font needs more lines than the form's, the
+        // caption grows downwards rather than being cut.
+        if (spec.wrap && label->heightForWidth(spec.rect.w) > h)
+            h = label->heightForWidth(spec.rect.w);
+        label->setGeometry(spec.rect.x, spec.rect.y, spec.rect.w, std::max(h, 1));
+    }
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_model(model)
+{
+    const layout::WindowSpec &spec = layout::mainWindow();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(spec.caption);
+    // Slim caption bar with the close box only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(toFont(spec.font));
+    setBackground(this, toColor(spec.background));
+    resize(spec.width, spec.height);
+
+#ifdef VKT_WITH_DIALOGS
+    m_dialogs = std::make_unique<WidgetDialogs>(this);
+#endif
+
+    buildMenu();
+    buildContent();
+    buildTabOrder();
+
+    connect(&m_model, &ReturnModel::elementChanged, this, &TForm1::onElementChanged);
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
+    qApp->installEventFilter(this);
+
+    FormCreate();
+    // The first control in tab order takes the focus when the window becomes active.
+    m_edit11->setFocus(Qt::OtherFocusReason);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::buildMenu()
+{
+    struct Item {
+        const char *name;
+        const char *caption;
+        void (TForm1::*handler)();
+    };
+    static const Item items[] = {
+        {"Nyomtats1", "Nyomtatás", &TForm1::Nyomtats1Click},
+        {"Kitltsmentse1", "Űrlap mentése", &TForm1::Kitltsmentse1Click},
+        {"Kitltttrlapbetltse1", "Kitöltött űrlap betöltése", &TForm1::Kitltttrlapbetltse1Click},
+        {"Kitltsitmutat1", "Kitöltési útmutató", &TForm1::Kitltsitmutat1Click},
+        {"Kilps1", "Kilépés", &TForm1::Kilps1Click},
+    };
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("AdvMainMenu1"));
+    for (const Item &item : items) {
+        QAction *action = bar->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        const auto handler = item.handler;
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        m_menu.insert(key(action->objectName()), action);
+    }
+}
+
+void TForm1::buildContent()
+{
+    const layout::WindowSpec &spec = layout::mainWindow();
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("ScrollBox"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scroll->setWidgetResizable(false);
+    setBackground(m_scroll->viewport(), toColor(spec.background));
+    setCentralWidget(m_scroll);
+
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("Content"));
+    setBackground(m_content, toColor(spec.background));
+    const int contentWidth = spec.panel1.right() + spec.panel1.x;
+    m_content->setFixedSize(contentWidth, spec.contentHeight);
+
+    auto *panel1 = new QFrame(m_content);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setLineWidth(1);
+    panel1->setGeometry(spec.panel1.x, spec.panel1.y, spec.panel1.w, spec.panel1.h);
+    setBackground(panel1, toColor(spec.panel1Color));
+    m_panels.insert(key(u"Panel1"), panel1);
+    for (const layout::LabelSpec *l : layout::labelsIn(u"Panel1")) {
+        QLabel *label = makeLabel(*l, panel1);
+        if (!l->name.isEmpty())
+            m_labels.insert(key(l->name), label);
+    }
+
+    m_pageControl = new QTabWidget(panel1);
+    m_pageControl->setObjectName(QStringLiteral("LMDPageControl1"));
+    m_pageControl->setGeometry(spec.pageControl.x, spec.pageControl.y, spec.pageControl.w,
+                               spec.pageControl.h);
+    m_pageControl->setDocumentMode(false);
+    m_pageControl->tabBar()->setFont(toFont(spec.font));
+    m_pageControl->tabBar()->setAccessibleName(QStringLiteral("Lapok"));
+
+    // Tab sheets, their panels, header bars, group boxes and fixed labels.
+    for (const layout::TabSpec &tab : layout::tabs()) {
+        auto *sheet = new QWidget;
+        sheet->setObjectName(tab.sheet);
+        setBackground(sheet, toColor(spec.panel1Color));
+        m_pageControl->addTab(sheet, tab.caption);
+        m_panels.insert(key(tab.sheet), sheet);
+        for (const layout::PanelSpec *p : layout::panelsOf(tab.sheet)) {
+            auto *frame = new QFrame(sheet);
+            frame->setObjectName(p->name);
+            frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            frame->setLineWidth(1);
+            frame->setGeometry(p->rect.x, p->rect.y, p->rect.w, p->rect.h);
+            frame->setProperty(kEnterProperty, p->enterHandler);
+            frame->setAccessibleName(p->header.caption.trimmed());
+            m_panels.insert(key(p->name), frame);
+            auto *bar = new HeaderBar(p->header, frame);
+            bar->setGeometry(p->header.rect.x, p->header.rect.y, p->header.rect.w, p->header.rect.h);
+            m_headers.insert(p->header.name, bar);
+        }
+    }
+    for (const layout::GroupBoxSpec &g : layout::groupBoxes()) {
+        QWidget *owner = m_panels.value(key(g.panel));
+        if (!owner)
+            continue;
+        auto *box = new QGroupBox(g.caption, owner);
+        box->setObjectName(g.name);
+        box->setFont(toFont(g.font));
+        box->setGeometry(g.rect.x, g.rect.y, g.rect.w, g.rect.h);
+        m_panels.insert(key(g.name), box);
+    }
+    for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) {
+        if (it.key() == u"panel1")
+            continue;
+        for (const layout::LabelSpec *l : layout::labelsIn(it.value()->objectName())) {
+            QLabel *label = makeLabel(*l, it.value());
+            if (!l->name.isEmpty())
+                m_labels.insert(key(l->name), label);
+        }
+    }
+
+    // The fields, sheet by sheet, in reading order.
+    QList<QPair<layout::Rect, QWidget *>> gapAmounts;
+    QString gapGroup;
+    for (const layout::FieldLayout &look : layout::fieldLayouts()) {
+        Field *field = m_model.find(look.name);
+        if (!field)
+            continue;
+        QWidget *container = look.container.isEmpty() ? m_content : m_panels.value(key(look.container));
+        if (!container)
+            container = m_content;
+        if (look.caption.present() && field->kind() != FieldKind::CheckBox)
+            makeLabel(look.caption, m_panels.value(key(look.caption.container), container));
+        QWidget *w = createControl(*field, &look, container);
+        if (!w)
+            continue;
+        w->setGeometry(look.rect.x, look.rect.y, look.rect.w, look.rect.h);
+        m_controls.insert(key(field->name()), w);
+        if (look.unit.present())
+            makeLabel(look.unit, m_panels.value(key(look.unit.container), container));
+        if (look.suffix.present())
+            makeLabel(look.suffix, m_panels.value(key(look.suffix.container), container));
+        if (!look.overlays.isEmpty()) {
+            gapAmounts.append({look.rect, w});
+            gapGroup = look.overlays;
+        }
+    }
+    m_edit11 = qobject_cast<TextEdit *>(m_controls.value(key(u"Edit11")));
+    Q_ASSERT(m_edit11);
+
+    // The amounts of sheet "H" stand in the gaps of the sentences of their items.
+    if (auto *group = dynamic_cast<ItemGroup *>(m_controls.value(key(gapGroup)))) {
+        std::stable_sort(gapAmounts.begin(), gapAmounts.end(), [](const auto &a, const auto &b) {
+            return a.first.y != b.first.y ? a.first.y < b.first.y : a.first.x < b.first.x;
+        });
+        QList<QWidget *> widgets;
+        for (const auto &a : gapAmounts) {
+            a.second->setFixedSize(a.first.w, a.first.h);
+            widgets.append(a.second);
+        }
+        group->placeInGaps(widgets);
+    }
+
+    // Display elements: the warnings and the group boxes of sheet "E".
+    for (const auto &element : m_model.elements())
+        onElementChanged(element.get());
+
+    m_scroll->setWidget(m_content);
+    m_scroll->verticalScrollBar()->setSingleStep(spec.wheelStep);
+    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        m_shownTab = index;
+        LMDPageControl1Change();
+    });
+}
+
+void TForm1::buildTabOrder()
+{
+    // Edit11 first, then the tabs, then each sheet's fields in reading order.
+    QList<QWidget *> chain{m_edit11, m_pageControl->tabBar()};
+    for (const layout::FieldLayout &look : layout::fieldLayouts()) {
+        QWidget *w = m_controls.value(key(look.name));
+        if (!w || w == m_edit11)
+            continue;
+        if (auto *group = dynamic_cast<ItemGroup *>(w)) {
+            for (int i = 0; i < group->buttonCount(); ++i)
+                chain.append(group->button(i));
+        } else {
+            chain.append(w);
+        }
+    }
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+QWidget *TForm1::control(QStringView fieldName) const
+{
+    return m_controls.value(key(fieldName));
+}
+
+HeaderBar *TForm1::header(QStringView name) const
+{
+    return m_headers.value(name.toString());
+}
+
+QWidget *TForm1::panel(QStringView name) const
+{
+    return m_panels.value(key(name));
+}
+
+QLabel *TForm1::label(QStringView name) const
+{
+    return m_labels.value(key(name));
+}
+
+QAction *TForm1::menuItem(QStringView name) const
+{
+    return m_menu.value(key(name));
+}
+
+void TForm1::onElementChanged(DisplayElement *element)
+{
+    if (QWidget *box = m_panels.value(key(element->name()))) {
+        box->setEnabled(element->isEnabled());
+        return;
+    }
+    if (QLabel *label = m_labels.value(key(element->name())))
+        label->setHidden(!element->isVisible());
+}
+
+// ------------------------------------------------------------ highlighting
+
+void TForm1::FormCreate()
+{
+    Panel2Enter();
+}
+
+void TForm1::highlight(const QString &headerName)
+{
+    static const char *const highlightable[] = {"LMDFill1", "LMDFill2", "LMDFill3",
+                                                "LMDFill4", "LMDFill5", "LMDFill6"};
+    for (const char *name : highlightable) {
+        if (HeaderBar *bar = m_headers.value(QString::fromLatin1(name)))
+            bar->setLook(headerName == QLatin1String(name) ? layout::highlightedLook()
+                                                           : layout::dimmedLook());
+    }
+}
+
+void TForm1::Panel2Enter() { highlight(QStringLiteral("LMDFill1")); }
+void TForm1::Panel3Enter() { highlight(QStringLiteral("LMDFill2")); }
+void TForm1::Panel4Enter() { highlight(QStringLiteral("LMDFill3")); }
+void TForm1::Panel5Enter() { highlight(QStringLiteral("LMDFill4")); }
+void TForm1::Panel6Enter() { highlight(QStringLiteral("LMDFill5")); }
+void TForm1::Panel7Enter() { highlight(QStringLiteral("LMDFill6")); }
+
+void TForm1::runEnterHandler(const QString &handler)
+{
+    static const QHash<QString, void (TForm1::*)()> handlers{
+        {QStringLiteral("Panel2Enter"), &TForm1::Panel2Enter},
+        {QStringLiteral("Panel3Enter"), &TForm1::Panel3Enter},
+        {QStringLiteral("Panel4Enter"), &TForm1::Panel4Enter},
+        {QStringLiteral("Panel5Enter"), &TForm1::Panel5Enter},
+        {QStringLiteral("Panel6Enter"), &TForm1::Panel6Enter},
+        {QStringLiteral("Panel7Enter"), &TForm1::Panel7Enter},
+    };
+    if (const auto fn = handlers.value(handler))
+        (this->*fn)();
+}
+
+QWidget *TForm1::panelOf(QWidget *widget) const
+{
+    for (QWidget *w = widget; w && w != this; w = w->parentWidget())
+        if (w->property(kEnterProperty).isValid())
+            return w;
+    return nullptr;
+}
+
+void TForm1::onFocusChanged(QWidget *, QWidget *now)
+{
+    if (!now || now->window() != this)
+        return; // a dialog, a menu or the calendar: the window keeps its state
+    // Bring the focused control into view.
+    if (m_content->isAncestorOf(now)) {
+        QWidget *target = now;
+        // A radio or tick item shows with its text: keep the whole item in view.
+        if (qobject_cast<QAbstractButton *>(now) && now->parentWidget())
+            target = now->parentWidget();
+        m_scroll->ensureWidgetVisible(target, 0, 0);
+    }
+    QWidget *entered = panelOf(now);
+    if (m_pageControl->currentIndex() != m_shownTab) {
+        // The tab control moves the focus onto the new sheet while it switches;
+        // that is no entering: LMDPageControl1Change follows at once.
+        m_lastPanel = nullptr;
+        return;
+    }
+    if (entered && entered != m_lastPanel.data())
+        runEnterHandler(entered->property(kEnterProperty).toString());
+    m_lastPanel = entered;
+}
+
+// ------------------------------------------------------------ wheel and tabs
+
+void TForm1::FormMouseWheelDown()
+{
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    bar->setValue(bar->value() + layout::mainWindow().wheelStep);
+}
+
+void TForm1::FormMouseWheelUp()
+{
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    bar->setValue(bar->value() - layout::mainWindow().wheelStep);
+}
+
+void TForm1::LMDPageControl1Change()
+{
+    m_edit11->setFocus(Qt::OtherFocusReason);
+    m_scroll->ensureWidgetVisible(m_edit11, 0, 0);
+    m_lastPanel = nullptr;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType())
+        return QMainWindow::eventFilter(watched, event);
+    auto *target = static_cast<QWidget *>(watched);
+    if (target->window() != this)
+        return false;
+    auto *wheel = static_cast<QWheelEvent *>(event);
+    // The control with the focus has the first say: a focused table moves its
+    // current row; every other control leaves the wheel to the window.
+    QWidget *focus = QApplication::focusWidget();
+    for (QWidget *w = focus; w && w != this; w = w->parentWidget()) {
+        if (auto *grid = qobject_cast<StringGrid *>(w)) {
+            grid->wheelRows(wheel->angleDelta().y());
+            wheel->accept();
+            return true;
+        }
+    }
+    m_wheelRest += wheel->angleDelta().y();
+    while (m_wheelRest <= -120) {
+        m_wheelRest += 120;
+        FormMouseWheelDown();
+    }
+    while (m_wheelRest >= 120) {
+        m_wheelRest -= 120;
+        FormMouseWheelUp();
+    }
+    wheel->accept();
+    return true;
+}
+
+// ------------------------------------------------------------ menu
+
+void TForm1::Nyomtats1Click()
+{
+    // The print command is added with the report's preview.
+}
+
+void TForm1::Kitltsmentse1Click()
+{
+#if defined(VKT_WITH_STORAGE) && defined(VKT_WITH_DIALOGS)
+    guarded(this, [&] { storage::saveFilling(m_model, *m_dialogs, storage::fillingPathBesideProgram()); });
+#endif
+}
+
+void TForm1::Kitltttrlapbetltse1Click()
+{
+#if defined(VKT_WITH_STORAGE) && defined(VKT_WITH_DIALOGS)
+    guarded(this, [&] { storage::loadFilling(m_model, *m_dialogs, storage::fillingPathBesideProgram()); });
+#endif
+}
+
+void TForm1::Kitltsitmutat1Click()
+{
+    // The guide window is added with the guide.
+}
+
+void TForm1::Kilps1Click()
+{
+    // Ends at once: no question, nothing saved.
+    QCoreApplication::exit(0);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+} // namespace vkt::ui
