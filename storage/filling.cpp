@@ -299,14 +299,22 @@ void saveFilling(ReturnModel &model, Dialogs &dialogs, const QString &filePath)
 
     // Written beside the old file and renamed over it only when complete.
     QSaveFile file(filePath);
-    const auto failure = [&] {
+    const auto failure = [&](QString reason = QString()) {
+        if (reason.isEmpty())
+            reason = file.errorString();
         return Error(QStringLiteral("Cannot create file \"%1\". %2")
-                         .arg(QDir::toNativeSeparators(filePath), file.errorString()));
+                         .arg(QDir::toNativeSeparators(filePath), reason));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a size limit) shows in
+    // the count written instead of vanishing in a buffer flush that reports
+    // success; the size is checked once more before the rename.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw failure();
-    if (file.write(text) != text.size())
-        throw failure();
+    if (file.write(text) != text.size() || !file.flush() || file.size() != text.size()) {
+        const Error error = failure(QStringLiteral("The file could not be written completely."));
+        file.cancelWriting();
+        throw error;
+    }
     if (!file.commit())
         throw failure();
 }
