@@ -164,6 +164,7 @@ NumEdit::NumEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldContro
     QPalette pal = palette();
     pal.setColor(QPalette::Disabled, QPalette::Base, buttonFace());
     pal.setColor(QPalette::Disabled, QPalette::Window, buttonFace());
+    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6D, 0x6D, 0x6D));
     setPalette(pal);
     refresh();
     connect(this, &QLineEdit::textChanged, this, &NumEdit::onTextChanged);

@@ -3,6 +3,7 @@
 #include "ui/style.h"
 
 #include <QLinearGradient>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace vkt::ui {
@@ -42,7 +43,14 @@ void HeaderBar::paintEvent(QPaintEvent *)
     if (m_centered || m_wrap) {
         p.drawText(rect().adjusted(8, 0, -8, 0), Qt::AlignCenter | Qt::TextWordWrap, m_caption.trimmed());
     } else {
-        // The leading blanks of the caption are its indent.
+        // The leading blanks of the caption are its indent. A caption wider
+        // than the bar in this desktop's face is drawn a little smaller.
+        QFont f = font();
+        const int original = f.pixelSize();
+        while (original > 0 && f.pixelSize() > (original * 3) / 4
+               && QFontMetrics(f).horizontalAdvance(m_caption) > width() - 4)
+            f.setPixelSize(f.pixelSize() - 1);
+        p.setFont(f);
         p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
     }
 }

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,6 +60,20 @@ Qt::Alignment toAlignment(const layout::LabelSpec &spec)
     return a;
 }
 
+// Makes the face of a widget smaller, a pixel at a time down to four fifths
+// of its size, until fits() holds.
+template <class Fits>
+void shrinkToFit(QWidget *widget, Fits fits)
+{
+    QFont font = widget->font();
+    const int original = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    int size = original;
+    while (!fits() && size > (original * 4) / 5) {
+        font.setPixelSize(--size);
+        widget->setFont(font);
+    }
+}
+
 QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -88,11 +103,20 @@ QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
         label->adjustSize();
     } else {
         int h = spec.rect.h;
-        // Where this desktop's font needs more lines than the form's, the
-        // caption grows downwards rather than being cut.
-        if (spec.wrap && label->heightForWidth(spec.rect.w) > h)
-            h = label->heightForWidth(spec.rect.w);
-        label->setGeometry(spec.rect.x, spec.rect.y, spec.rect.w, std::max(h, 1));
+        int y = spec.rect.y;
+        if (spec.wrap && label->heightForWidth(spec.rect.w) > h) {
+            // This desktop's face needs more lines than the form's: a slightly
+            // smaller face first, then more room (upwards for a caption that
+            // stands on its field's row).
+            shrinkToFit(label, [&] { return label->heightForWidth(spec.rect.w) <= h; });
+            const int needed = label->heightForWidth(spec.rect.w);
+            if (needed > h) {
+                if (spec.valign == layout::VAlign::Bottom)
+                    y -= needed - h;
+                h = needed;
+            }
+        }
+        label->setGeometry(spec.rect.x, y, spec.rect.w, std::max(h, 1));
     }
     return label;
 }
@@ -249,8 +273,19 @@ void TForm1::buildContent()
         QWidget *container = look.container.isEmpty() ? m_content : m_panels.value(key(look.container));
         if (!container)
             container = m_content;
-        if (look.caption.present() && field->kind() != FieldKind::CheckBox)
-            makeLabel(look.caption, m_panels.value(key(look.caption.container), container));
+        if (look.caption.present() && field->kind() != FieldKind::CheckBox) {
+            QLabel *caption = makeLabel(look.caption, m_panels.value(key(look.caption.container), container));
+            // A one-line caption in front of its field must end before it.
+            const QRect r = caption->geometry();
+            if (look.caption.rect.w <= 0 && r.x() < look.rect.x && r.right() + 3 >= look.rect.x
+                && r.bottom() >= look.rect.y && r.top() <= look.rect.bottom()) {
+                shrinkToFit(caption, [&] {
+                    caption->adjustSize();
+                    return caption->geometry().right() + 3 < look.rect.x;
+                });
+                caption->adjustSize();
+            }
+        }
         QWidget *w = createControl(*field, &look, container);
         if (!w)
             continue;
