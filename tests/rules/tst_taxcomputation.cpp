@@ -19,6 +19,7 @@ private slots:
     void keystrokeRecomputesInstalmentsOnce();
     void conversionErrorStopsTheRun();
     void formCreateLeavesEveryDerivedRowAtZero();
+    void everyHandlerOfTheCatalogueIsInstalled();
 };
 
 // Every case starts from a new return with the method chosen first (3: none).
@@ -289,6 +290,18 @@ void TaxComputation::formCreateLeavesEveryDerivedRowAtZero()
     QCOMPARE(r["DateTimePicker2"].minDate(), QDate(2009, 1, 1));
     QCOMPARE(r["DateTimePicker3"].maxDate(), QDate(2009, 12, 31));
     QVERIFY(r["PBNumEdit2"].isEnabled());
+}
+
+void TaxComputation::everyHandlerOfTheCatalogueIsInstalled()
+{
+    Return r;
+    QSet<QString> names;
+    for (const auto &f : r.model().fields())
+        if (!f->handlerName().isEmpty())
+            names << f->handlerName();
+    QCOMPARE(names.size(), 13);
+    for (const QString &name : names)
+        QVERIFY2(r.model().hasHandler(name), qPrintable(name));
 }
 
 QTEST_GUILESS_MAIN(TaxComputation)
