@@ -81,8 +81,42 @@ QString displayForm(Amount x, const RegionalSettings &regional)
     return groupDigits(buffer, regional);
 }
 
+namespace {
+
+// The common case, a whole amount as the field shows it ("-1 234 567"):
+// read without allocating. False when the text needs the general reading.
+bool readWhole(const QString &text, QChar separator, Amount &value)
+{
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    bool negative = false;
+    if (p != end && *p == QLatin1Char('-')) {
+        negative = true;
+        ++p;
+    }
+    std::int64_t v = 0;
+    int digits = 0;
+    for (; p != end; ++p) {
+        if (*p == separator)
+            continue;
+        const char16_t c = p->unicode();
+        if (c < u'0' || c > u'9' || ++digits > 18)
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    if (digits == 0)
+        return false; // empty, a lone minus: the general reading says what they are
+    value = negative ? -Amount(v) : Amount(v);
+    return true;
+}
+
+} // namespace
+
 Amount read(const QString &text, const RegionalSettings &regional)
 {
+    Amount whole;
+    if (readWhole(text, regional.thousandsSeparator, whole))
+        return whole;
     QString t = text;
     t.remove(regional.thousandsSeparator);
     if (t.isEmpty())
