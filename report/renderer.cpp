@@ -199,10 +199,16 @@ void drawText(QPainter &painter, const TextBox &box, const QString &text)
     layout.setTextOption(option);
     if (!box.bold.isEmpty()) {
         QList<QTextLayout::FormatRange> formats;
+        // The bold parts index the template text; once slots have changed
+        // the text only a part that spans the whole text still applies.
+        const bool sameText = text == box.text;
         for (const TextRange &range : box.bold) {
             QTextLayout::FormatRange f;
-            f.start = int(range.start);
-            f.length = int(range.length);
+            const bool whole = range.start == 0 && range.length >= box.text.size();
+            if (!sameText && !whole)
+                continue;
+            f.start = whole ? 0 : int(range.start);
+            f.length = whole ? int(laidOut.size()) : int(range.length);
             f.format.setFontWeight(QFont::Bold);
             formats << f;
         }
@@ -240,8 +246,16 @@ void drawText(QPainter &painter, const TextBox &box, const QString &text)
         }
         layout.endLayout();
         block = (layout.lineCount() > 0 ? y - lineGap : 0) * fit.size;
+        // Empty lines at the end take room only when there is room for them.
+        double inked = block;
+        for (int n = layout.lineCount(); n > 1 && layout.lineAt(n - 1).textLength() == 0; --n)
+            inked = layout.lineAt(n - 2).rect().bottom() * fit.size;
         if (block <= available)
             break;
+        if (inked <= available) {
+            block = std::min(block, inner.height());
+            break;
+        }
     }
 
     double top = inner.top();

@@ -6,7 +6,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -120,6 +123,28 @@ private slots:
                 if (qGray(shot.pixel(x, y)) < 60)
                     ++dark;
         QVERIFY2(dark > 200, qPrintable(QString::number(dark)));
+    }
+
+    // The print button's path without its dialog: the printer gets every
+    // page in its own orientation (a PDF printer stands in for the device).
+    void printerGetsThePages()
+    {
+        m->field(u"AdvStringGrid2").setCell(1, 1, QStringLiteral("Építő Bt."));
+        m->field(u"AdvStringGrid1").setCell(1, 1, QStringLiteral("NAV"));
+        const report::PreparedReport r = report::prepareReport(*m, QString(), QDateTime::currentDateTime());
+        QCOMPARE(r.pageNames(), (QStringList{"Page1", "Page2", "Page2b", "Page11", "Page10"}));
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("p.pdf")));
+        printer.setFullPage(true);
+        QVERIFY(report::paintReport(printer, r, 1, 3)); // pages 2 to 4
+        QFile file(dir.filePath(QStringLiteral("p.pdf")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QCOMPARE(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), qsizetype(3));
+        QCOMPARE(pdf.count("/MediaBox [0 0 595.000000 842.000000]"), qsizetype(2));
+        QCOMPARE(pdf.count("/MediaBox [0 0 842.000000 595.000000]"), qsizetype(1));
     }
 };
 
