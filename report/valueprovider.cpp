@@ -3,6 +3,7 @@
 #include "model/error.h"
 
 #include <QHash>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -92,7 +93,17 @@ Amount readGridNumber(const QString &cell, const RegionalSettings &regional)
     }
     if (i != e)
         throw floatConversionError(cell);
-    return std::strtold(c.constData(), nullptr);
+    // from_chars reads the C syntax whatever the process locale is.
+    const char *first = c.constData();
+    if (*first == '+')
+        ++first;
+    Amount x = 0;
+    const auto [end, error] = std::from_chars(first, c.constData() + c.size(), x);
+    if (error == std::errc::result_out_of_range && c.contains("e-"))
+        return 0; // too small to tell from zero
+    if (error != std::errc() || end != c.constData() + c.size()) // overflow included
+        throw floatConversionError(cell);
+    return x;
 }
 
 QString gridAmountText(const QString &cell, const RegionalSettings &regional)

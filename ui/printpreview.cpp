@@ -81,6 +81,10 @@ void runPrintCommand(QWidget *parent, ReturnModel &model, QString &printIdentifi
         report::PreparedReport failed;
         failed.errors << QString::fromLocal8Bit(e.what());
         showFailure(parent, failed.errorMessage());
+    } catch (...) {
+        report::PreparedReport failed;
+        failed.errors << QStringLiteral("Ismeretlen hiba");
+        showFailure(parent, failed.errorMessage());
     }
 }
 

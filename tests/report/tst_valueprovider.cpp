@@ -89,7 +89,9 @@ private slots:
         QTest::newRow("trailing comma") << "5," << "5 Ft.";
         QTest::newRow("exponent") << "1E3" << "1 000 Ft.";
         QTest::newRow("signed exponent") << "25e-1" << "3 Ft.";
+        QTest::newRow("tiny") << "1e-5000" << "0 Ft.";
         QTest::newRow("empty") << "" << "";
+        QTest::newRow("beyond any amount") << "1e5000" << "";
         QTest::newRow("only blanks") << "   " << "";
         QTest::newRow("grouped") << "1 000" << "";
         QTest::newRow("grouped with no-break space") << QStringLiteral("1\u00A0000") << "";
