@@ -23,14 +23,10 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#if defined(HAVE_VKT_STORAGE) && __has_include("storage/filling.h")
 #include "storage/filling.h"
-#define VKT_WITH_STORAGE 1
-#endif
-#if __has_include("ui/dialogs.h")
 #include "ui/dialogs.h"
-#define VKT_WITH_DIALOGS 1
-#endif
+#include "ui/guidewindow.h"
+#include "ui/printpreview.h"
 
 namespace vkt::ui {
 
@@ -135,9 +131,7 @@ TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_mod
     setBackground(this, toColor(spec.background));
     resize(spec.width, spec.height);
 
-#ifdef VKT_WITH_DIALOGS
     m_dialogs = std::make_unique<WidgetDialogs>(this);
-#endif
 
     buildMenu();
     buildContent();
@@ -148,6 +142,8 @@ TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_mod
     qApp->installEventFilter(this);
 
     FormCreate();
+    // The guide window TForm2 follows the main window, hidden until asked for.
+    m_guide = new GuideWindow(this);
     // The first control in tab order takes the focus when the window becomes active.
     m_edit11->setFocus(Qt::OtherFocusReason);
 }
@@ -509,26 +505,23 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::Nyomtats1Click()
 {
-    // The print command is added with the report's preview.
+    guarded(this, [&] { runPrintCommand(this, m_model, m_printIdentifier); });
 }
 
 void TForm1::Kitltsmentse1Click()
 {
-#if defined(VKT_WITH_STORAGE) && defined(VKT_WITH_DIALOGS)
     guarded(this, [&] { storage::saveFilling(m_model, *m_dialogs, storage::fillingPathBesideProgram()); });
-#endif
 }
 
 void TForm1::Kitltttrlapbetltse1Click()
 {
-#if defined(VKT_WITH_STORAGE) && defined(VKT_WITH_DIALOGS)
     guarded(this, [&] { storage::loadFilling(m_model, *m_dialogs, storage::fillingPathBesideProgram()); });
-#endif
 }
 
 void TForm1::Kitltsitmutat1Click()
 {
-    // The guide window is added with the guide.
+    // Modal: the main window waits until the guide is closed.
+    guarded(this, [&] { m_guide->showModally(); });
 }
 
 void TForm1::Kilps1Click()

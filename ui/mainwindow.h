@@ -18,6 +18,7 @@ class Dialogs;
 
 namespace vkt::ui {
 
+class GuideWindow;
 class HeaderBar;
 class TextEdit;
 
@@ -41,6 +42,7 @@ public:
     QLabel *label(QStringView name) const;           // the named fixed labels
     QAction *menuItem(QStringView name) const;       // Nyomtats1 ...
     QString &printIdentifier() { return m_printIdentifier; }
+    GuideWindow *guideWindow() const { return m_guide; }
 
     // FormCreate, the window's part: section I highlighted.
     void FormCreate();
@@ -96,7 +98,7 @@ private:
     int m_wheelRest = 0;
     QString m_printIdentifier;
     std::unique_ptr<Dialogs> m_dialogs;
-    QWidget *m_guide = nullptr;             // TForm2, created hidden
+    GuideWindow *m_guide = nullptr;         // TForm2, created hidden
 };
 
 } // namespace vkt::ui
