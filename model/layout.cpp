@@ -144,11 +144,12 @@ struct Catalogue {
             if (r.hidden)
                 continue;
             const int bottom = r.y + kFieldHeight;
+            // The last line of the caption sits level with the text of the field.
             if (!r.caption.isEmpty())
-                f.caption = rowCaption(container, {captionX, top, kAmountX - 8 - captionX, bottom - top},
+                f.caption = rowCaption(container, {captionX, top, kAmountX - 8 - captionX, bottom - 2 - top},
                                        r.caption, r.boldCaption, VAlign::Bottom);
             f.unit = unitLabel(container, kUnitX, r.y);
-            top = bottom + 1;
+            top = bottom;
         }
     }
 
