@@ -297,6 +297,48 @@ private slots:
         QVERIFY(r.pages.empty());
     }
 
+    // Printing changes no field, whether it succeeds or fails.
+    void printingChangesNothing()
+    {
+        auto filled = test::newReturn();
+        test::fillCompletely(*filled);
+        const auto snapshot = [&] {
+            QStringList s;
+            for (const auto &f : filled->fields()) {
+                QString line = f->name() + QLatin1Char('|') + QString::number(f->isEnabled()) + QString::number(f->isVisible());
+                switch (f->kind()) {
+                case FieldKind::Edit:
+                case FieldKind::NumEdit: line += f->text(); break;
+                case FieldKind::DateTimePicker: line += f->date().toString(Qt::ISODate); break;
+                case FieldKind::RadioGroup: line += QString::number(f->itemIndex()); break;
+                case FieldKind::CheckGroup: line += QString::number(f->checkValue()); break;
+                case FieldKind::CheckBox: line += QString::number(f->isChecked()); break;
+                case FieldKind::StringGrid:
+                    for (int c = 0; c < f->columnCount(); ++c)
+                        for (int r = 0; r < f->rowCount(); ++r)
+                            line += QLatin1Char('|') + f->cell(c, r);
+                    break;
+                }
+                s << line;
+            }
+            return s;
+        };
+        const QStringList before = snapshot();
+        int changes = 0;
+        connect(filled.get(), &ReturnModel::fieldChanged, this, [&] { ++changes; });
+        QVERIFY(prepareReport(*filled, QString(), test::fixedNow()).ok);
+        QCOMPARE(changes, 0);
+        QCOMPARE(snapshot(), before);
+
+        Field &grid = filled->field(u"AdvStringGrid2");
+        grid.setCell(4, 2, QStringLiteral("x")); // sheet "G" cannot print now
+        const QStringList broken = snapshot();
+        changes = 0;
+        QVERIFY(!prepareReport(*filled, QString(), test::fixedNow()).ok);
+        QCOMPARE(changes, 0);
+        QCOMPARE(snapshot(), broken);
+    }
+
     void pdfOfAFailedPrintIsNotWritten()
     {
         // The batch tool and the preview never write a failed report; the
