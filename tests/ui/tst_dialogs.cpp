@@ -18,18 +18,21 @@ namespace {
 // Runs `act` on the modal dialog once it is up (the caller then opens it).
 void whenModal(std::function<void(QDialog *)> act)
 {
-    auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [act, attempt](int left) {
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, left = 300]() mutable {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            act(dialog);
-        } else if (left > 0) {
-            QTimer::singleShot(10, [attempt, left] { (*attempt)(left - 1); });
-        } else {
-            qWarning("no modal dialog came up");
+        const bool up = dialog && dialog->isVisible();
+        if (up || --left <= 0) {
+            timer->stop();
+            timer->deleteLater();
         }
-    };
-    QTimer::singleShot(0, [attempt] { (*attempt)(300); });
+        if (up)
+            act(dialog);
+        else if (left <= 0)
+            qWarning("no modal dialog came up");
+    });
+    timer->start();
 }
 
 // The text as wide as the label must be to show it whole.

@@ -17,15 +17,21 @@ namespace {
 
 void whenModal(std::function<void(QDialog *)> act)
 {
-    auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [act, attempt](int left) {
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, left = 300]() mutable {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible())
+        const bool up = dialog && dialog->isVisible();
+        if (up || --left <= 0) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (up)
             act(dialog);
-        else if (left > 0)
-            QTimer::singleShot(10, [attempt, left] { (*attempt)(left - 1); });
-    };
-    QTimer::singleShot(0, [attempt] { (*attempt)(300); });
+        else if (left <= 0)
+            qWarning("no modal dialog came up");
+    });
+    timer->start();
 }
 
 QStringList guideLines()
