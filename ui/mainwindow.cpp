@@ -111,6 +111,9 @@ QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
                     y -= needed - h;
                 h = needed;
             }
+        } else if (spec.wrap && spec.valign == layout::VAlign::Top && spec.background == layout::kTransparent) {
+            // A see-through text takes no more room than its lines need.
+            h = std::min(h, std::max(label->heightForWidth(spec.rect.w), 1));
         }
         label->setGeometry(spec.rect.x, y, spec.rect.w, std::max(h, 1));
     }
@@ -435,7 +438,7 @@ void TForm1::onFocusChanged(QWidget *, QWidget *now)
         // A radio or tick item shows with its text: keep the whole item in view.
         if (qobject_cast<QAbstractButton *>(now) && now->parentWidget())
             target = now->parentWidget();
-        m_scroll->ensureWidgetVisible(target, 0, 0);
+        scrollIntoView(target);
     }
     QWidget *entered = panelOf(now);
     if (m_pageControl->currentIndex() != m_shownTab) {
@@ -450,6 +453,21 @@ void TForm1::onFocusChanged(QWidget *, QWidget *now)
 }
 
 // ------------------------------------------------------------ wheel and tabs
+
+void TForm1::scrollIntoView(QWidget *widget)
+{
+    // Just so far that the whole control is in view (its top when it is
+    // taller than the view).
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    const QRect r(widget->mapTo(m_content, QPoint(0, 0)), widget->size());
+    const int view = m_scroll->viewport()->height();
+    int value = bar->value();
+    if (r.bottom() >= value + view)
+        value = r.bottom() - view + 1;
+    if (r.top() < value)
+        value = r.top();
+    bar->setValue(value);
+}
 
 void TForm1::FormMouseWheelDown()
 {
@@ -466,7 +484,7 @@ void TForm1::FormMouseWheelUp()
 void TForm1::LMDPageControl1Change()
 {
     m_edit11->setFocus(Qt::OtherFocusReason);
-    m_scroll->ensureWidgetVisible(m_edit11, 0, 0);
+    scrollIntoView(m_edit11);
     m_lastPanel = nullptr;
 }
 

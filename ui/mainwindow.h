@@ -80,6 +80,7 @@ private:
     void highlight(const QString &header);
     void runEnterHandler(const QString &handler);
     void onFocusChanged(QWidget *old, QWidget *now);
+    void scrollIntoView(QWidget *widget);
     QWidget *panelOf(QWidget *widget) const;
     void onElementChanged(DisplayElement *element);
 
