@@ -91,7 +91,7 @@ PromptDialog::PromptDialog(const QString &caption, const QString &prompt, const 
     m_ok->setAutoDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Mégsem"), this);
     m_cancel->setGeometry(width / 2 + u.x(2), buttonY, u.x(50), u.y(14));
-    m_cancel->setAutoDefault(false);
+    m_cancel->setAutoDefault(true); // Enter presses it while it has the focus
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 

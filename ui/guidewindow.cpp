@@ -1,6 +1,7 @@
 #include "ui/guidewindow.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
@@ -92,6 +93,15 @@ void GuideWindow::showModally()
         move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     }
     exec();
+}
+
+void GuideWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QString GuideWindow::guideText()

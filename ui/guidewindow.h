@@ -35,6 +35,10 @@ public:
     // The guide text as the program carries it.
     static QString guideText();
 
+protected:
+    // A window, not a message: Esc does not close it (the close box does).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QWidget *m_panel;
     GuideMemo *m_memo;

@@ -57,7 +57,7 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
-enum class End { Enter, Escape, CloseBox, ClickOk, ClickCancel };
+enum class End { Enter, Escape, CloseBox, ClickOk, ClickCancel, EnterOnCancel };
 
 } // namespace
 
@@ -120,6 +120,7 @@ void TstDialogs::promptEnds_data()
     QTest::newRow("Esc") << End::Escape << false << "régi";
     QTest::newRow("Mégsem clicked") << End::ClickCancel << false << "régi";
     QTest::newRow("close box") << End::CloseBox << false << "régi";
+    QTest::newRow("Enter on Mégsem") << End::EnterOnCancel << false << "régi";
 }
 
 void TstDialogs::promptEnds()
@@ -139,6 +140,13 @@ void TstDialogs::promptEnds()
         case End::CloseBox: prompt->close(); break;
         case End::ClickOk: QTest::mouseClick(prompt->okButton(), Qt::LeftButton); break;
         case End::ClickCancel: QTest::mouseClick(prompt->cancelButton(), Qt::LeftButton); break;
+        case End::EnterOnCancel:
+            QTest::keyClick(prompt->entry(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), prompt->okButton());
+            QTest::keyClick(prompt->okButton(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), prompt->cancelButton());
+            QTest::keyClick(prompt->cancelButton(), Qt::Key_Return);
+            break;
         }
     });
     QString value = QStringLiteral("régi");
