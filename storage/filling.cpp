@@ -23,10 +23,30 @@ namespace {
 
 const char *const codePage = "windows-1250";
 
+// The characters that the code page holds, indexed by their byte.
+const QString &codePageCharacters()
+{
+    static const QString chars = [] {
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        QStringDecoder decoder(codePage);
+        return QString(decoder.decode(all));
+    }();
+    return chars;
+}
+
+// A character that the code page lacks becomes "?", as the platform's
+// conversion makes it.
 QByteArray toCodePage(const QString &text)
 {
+    QString mapped = text;
+    const QString &known = codePageCharacters();
+    for (QChar &c : mapped)
+        if (c.unicode() >= 0x80 && !known.contains(c))
+            c = u'?';
     QStringEncoder encoder(codePage);
-    return encoder.encode(text);
+    return encoder.encode(mapped);
 }
 
 QString fromCodePage(const QByteArray &bytes)
@@ -64,12 +84,7 @@ void addScratch(QStringList &scratch, const QString &line)
         scratch.append(line);
         return;
     }
-    const QStringList parts = splitLines(line);
-    if (parts.isEmpty())
-        scratch.append(QString());
-    scratch.append(parts);
-    // A value ending in a line break leaves an empty last line; it would be
-    // dropped anyway.
+    scratch.append(splitLines(line));
 }
 
 QStringList scratchList(const ReturnModel &model)

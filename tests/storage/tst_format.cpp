@@ -180,6 +180,9 @@ void TestFormat::codePage()
     QVERIFY(plain.contains("\r\nEdit1_\xf5\xd5\xfb\xdb\x80\xe1\xc1\r\n"));
     QVERIFY(plain.contains("\r\nPBNumEdit30_1\xa0" "234\xa0" "567\r\n"));
     QVERIFY(!plain.startsWith("\xef\xbb\xbf"));
+    // Characters outside the code page are written as "?".
+    model->field(u"Edit2").setText(QStringLiteral("a中b"));
+    QVERIFY(writePlaintext(*model).contains("\r\nEdit2_a?b\r\n"));
 
     auto loaded = rules::createReturn(hu);
     applyPlaintext(*loaded, plain);
