@@ -203,6 +203,9 @@ void TestFormat::reading_data()
     QTest::newRow("two continuations") << QStringList{"Edit1_a", "$Edit1_b", "$Edit1_c"} << "Edit1" << "c";
     QTest::newRow("bare continuation") << QStringList{"Edit2_x", "Edit1_a", "b"} << "Edit1" << "b";
     QTest::newRow("continuation after check box") << QStringList{"LMDCheckBox1_n", "i"} << "LMDCheckBox1" << "1";
+    // A bare continuation with "_" reads as a line of its own: here it names
+    // no field and is skipped.
+    QTest::newRow("bare continuation with _") << QStringList{"Edit1_a", "tovább_is"} << "Edit1" << "a";
     QTest::newRow("unknown name skipped") << QStringList{"Edit1_a", "Nincsilyen_b", "c"} << "Edit1" << "c";
     QTest::newRow("first line without name") << QStringList{"szabad szöveg", "Edit1_a"} << "Edit1" << "a";
     QTest::newRow("number text as is") << QStringList{"PBNumEdit30_1000"} << "PBNumEdit30" << "1000";
