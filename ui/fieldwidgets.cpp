@@ -362,42 +362,90 @@ ItemGroup::ItemGroup(Field &field, const QString &caption, QWidget *parent)
 
 void ItemGroup::build()
 {
+    // Items are placed by hand (layoutItems): the groups hold many wrapping
+    // texts, and the layout engine would measure each of them many times.
     const int n = m_field.itemCount();
-    const int columns = std::max(1, m_field.columns());
-    const int rows = (n + columns - 1) / columns;
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(8, title().isEmpty() ? 6 : 4, 8, 6);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(0);
     for (int i = 0; i < n; ++i) {
         auto *row = new QWidget(this);
-        auto *h = new QHBoxLayout(row);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(4);
         QAbstractButton *button = makeButton(i);
         button->setParent(row);
         button->setAccessibleName(singleSpaced(m_field.items().at(i)));
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        h->addWidget(button, 0, Qt::AlignTop);
         auto *text = new ClickLabel(singleSpaced(m_field.items().at(i)), row);
         text->setObjectName(QStringLiteral("%1_item%2").arg(m_field.name()).arg(i));
         text->setWordWrap(true);
         text->setTextFormat(Qt::PlainText);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        text->setMinimumHeight(button->sizeHint().height());
         QObject::connect(text, &ClickLabel::clicked, button, [button] {
             if (!button->isEnabled())
                 return;
             button->setFocus(Qt::MouseFocusReason);
             button->click();
         });
-        h->addWidget(text, 1);
-        grid->addWidget(row, i % rows, i / rows);
         m_buttons.append(button);
+        m_texts.append(text);
         m_rows.append(row);
     }
-    for (int r = 0; r < rows; ++r)
-        grid->setRowStretch(r, 1);
+}
+
+void ItemGroup::resizeEvent(QResizeEvent *event)
+{
+    QGroupBox::resizeEvent(event);
+    layoutItems();
+}
+
+void ItemGroup::layoutItems()
+{
+    const int n = int(m_rows.size());
+    if (n == 0)
+        return;
+    const int columns = std::max(1, m_field.columns());
+    const int rows = (n + columns - 1) / columns;
+    const QRect inner = contentsRect().adjusted(6, title().isEmpty() ? 4 : 2, -6, -2);
+    const int spacing = 12;
+    const int columnWidth = (inner.width() - (columns - 1) * spacing) / columns;
+    const QSize box = m_buttons.front()->sizeHint();
+    const int textWidth = std::max(1, columnWidth - box.width() - 4);
+
+    struct Place {
+        int buttonY, textY, height;
+    };
+    std::vector<Place> places(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        QWidget *text = m_texts[i];
+        const QFontMetrics fm(text->font());
+        const int lineHeight = fm.height();
+        int textHeight;
+        if (auto *label = qobject_cast<QLabel *>(text))
+            textHeight = fm.boundingRect(QRect(0, 0, textWidth, 100000), Qt::TextWordWrap | Qt::AlignLeft,
+                                         label->text()).height();
+        else
+            textHeight = text->hasHeightForWidth() ? text->heightForWidth(textWidth) : text->sizeHint().height();
+        Place &p = places[size_t(i)];
+        const int firstLine = std::max(lineHeight, text->hasHeightForWidth() ? box.height() : 0);
+        p.buttonY = std::max(0, (firstLine - box.height()) / 2);
+        p.textY = std::max(0, (box.height() - lineHeight) / 2);
+        if (!qobject_cast<QLabel *>(text))
+            p.textY = 0;
+        p.height = std::max(p.buttonY + box.height(), p.textY + textHeight);
+    }
+    // Each column spreads its items evenly over the height of the group.
+    for (int c = 0; c < columns; ++c) {
+        const int first = c * rows;
+        const int last = std::min(n, first + rows);
+        int total = 0;
+        for (int i = first; i < last; ++i)
+            total += places[size_t(i)].height;
+        const int gap = std::max(0, (inner.height() - total) / std::max(1, last - first));
+        int y = inner.top() + gap / 2;
+        const int x = inner.left() + c * (columnWidth + spacing);
+        for (int i = first; i < last; ++i) {
+            const Place &p = places[size_t(i)];
+            m_rows[i]->setGeometry(x, y, columnWidth, p.height);
+            m_buttons[i]->setGeometry(0, p.buttonY, box.width(), box.height());
+            m_texts[i]->setGeometry(box.width() + 4, p.textY, textWidth, p.height - p.textY);
+            y += p.height + gap;
+        }
+    }
 }
 
 QAbstractButton *ItemGroup::button(int item) const
@@ -409,6 +457,7 @@ void ItemGroup::setItemFont(const QFont &font)
 {
     for (QWidget *row : std::as_const(m_rows))
         row->setFont(font);
+    layoutItems();
 }
 
 void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
@@ -423,7 +472,7 @@ void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
         QWidget *row = m_rows[i];
         // Replace the wrapped text by the words of the sentence with the
         // amounts in its gaps.
-        auto *old = row->findChild<ClickLabel *>(QStringLiteral("%1_item%2").arg(m_field.name()).arg(i));
+        QWidget *old = m_texts[i];
         auto *sentence = new QWidget(row);
         auto *flow = new FlowLayout(sentence, 4, 2);
         QAbstractButton *button = m_buttons[i];
@@ -446,15 +495,12 @@ void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
                 flow->addWidget(amount);
             }
         }
-        auto *h = static_cast<QHBoxLayout *>(row->layout());
-        if (old) {
-            h->replaceWidget(old, sentence);
+        if (old)
             old->deleteLater();
-        } else {
-            h->addWidget(sentence, 1);
-        }
-        h->setStretchFactor(sentence, 1);
+        m_texts[i] = sentence;
+        sentence->show();
     }
+    layoutItems();
 }
 
 // ---------------------------------------------------------------- RadioGroup

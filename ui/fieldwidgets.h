@@ -121,8 +121,11 @@ public:
 
 protected:
     void build();
+    void layoutItems();
+    void resizeEvent(QResizeEvent *event) override;
     virtual QAbstractButton *makeButton(int item) = 0;
     QList<QAbstractButton *> m_buttons;
+    QList<QWidget *> m_texts; // the wrapped text (or the sentence with its amounts)
     QList<QWidget *> m_rows;
 };
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +21,10 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
+#include <limits>
 #include <algorithm>
 
 #include "storage/filling.h"
@@ -70,13 +74,26 @@ void shrinkToFit(QWidget *widget, Fits fits)
     }
 }
 
+// The height that a wrapping label needs at a width.
+int neededHeight(const QLabel *label, int width)
+{
+    if (label->textFormat() != Qt::PlainText)
+        return label->heightForWidth(width);
+    return QFontMetrics(label->font())
+        .boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | Qt::AlignLeft, label->text())
+        .height();
+}
+
 QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     if (!spec.name.isEmpty())
         label->setObjectName(spec.name);
     label->setFont(toFont(spec.font));
-    if (spec.rich || !spec.runs.empty()) {
+    // Only a text with runs of its own weight or size needs the rich-text
+    // machinery; the others are drawn as plain text, which is far cheaper to
+    // lay out and looks the same (runs of blanks kept).
+    if (!spec.runs.empty() || !spec.boldRuns.isEmpty()) {
         label->setTextFormat(Qt::RichText);
         label->setText(spec.html());
     } else {
@@ -100,20 +117,21 @@ QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
     } else {
         int h = spec.rect.h;
         int y = spec.rect.y;
-        if (spec.wrap && label->heightForWidth(spec.rect.w) > h) {
+        // (A text of runs of its own sizes, the heading, has room enough by design.)
+        if (spec.wrap && spec.runs.empty() && neededHeight(label, spec.rect.w) > h) {
             // This desktop's face needs more lines than the form's: a slightly
             // smaller face first, then more room (upwards for a caption that
             // stands on its field's row).
-            shrinkToFit(label, [&] { return label->heightForWidth(spec.rect.w) <= h; });
-            const int needed = label->heightForWidth(spec.rect.w);
+            shrinkToFit(label, [&] { return neededHeight(label, spec.rect.w) <= h; });
+            const int needed = neededHeight(label, spec.rect.w);
             if (needed > h) {
                 if (spec.valign == layout::VAlign::Bottom)
                     y -= needed - h;
                 h = needed;
             }
-        } else if (spec.wrap && spec.valign == layout::VAlign::Top && spec.background == layout::kTransparent) {
+        } else if (spec.wrap && spec.runs.empty() && spec.valign == layout::VAlign::Top && spec.background == layout::kTransparent) {
             // A see-through text takes no more room than its lines need.
-            h = std::min(h, std::max(label->heightForWidth(spec.rect.w), 1));
+            h = std::min(h, std::max(neededHeight(label, spec.rect.w), 1));
         }
         label->setGeometry(spec.rect.x, y, spec.rect.w, std::max(h, 1));
     }
@@ -145,8 +163,6 @@ TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_mod
     qApp->installEventFilter(this);
 
     FormCreate();
-    // The guide window TForm2 follows the main window, hidden until asked for.
-    m_guide = new GuideWindow(this);
     // The first control in tab order takes the focus when the window becomes active.
     m_edit11->setFocus(Qt::OtherFocusReason);
 }
@@ -221,57 +237,121 @@ void TForm1::buildContent()
     m_pageControl->tabBar()->setFont(toFont(spec.font));
     m_pageControl->tabBar()->setAccessibleName(QStringLiteral("Lapok"));
 
-    // Tab sheets, their panels, header bars, group boxes and fixed labels.
+    // The tab sheets; each is filled when it is first shown (or asked for).
     for (const layout::TabSpec &tab : layout::tabs()) {
         auto *sheet = new QWidget;
         sheet->setObjectName(tab.sheet);
         setBackground(sheet, toColor(spec.panel1Color));
         m_pageControl->addTab(sheet, tab.caption);
         m_panels.insert(key(tab.sheet), sheet);
-        for (const layout::PanelSpec *p : layout::panelsOf(tab.sheet)) {
-            auto *frame = new QFrame(sheet);
-            frame->setObjectName(p->name);
-            frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            frame->setLineWidth(1);
-            frame->setGeometry(p->rect.x, p->rect.y, p->rect.w, p->rect.h);
-            frame->setProperty(kEnterProperty, p->enterHandler);
-            frame->setAccessibleName(p->header.caption.trimmed());
-            m_panels.insert(key(p->name), frame);
-            auto *bar = new HeaderBar(p->header, frame);
-            bar->setGeometry(p->header.rect.x, p->header.rect.y, p->header.rect.w, p->header.rect.h);
-            m_headers.insert(p->header.name, bar);
+    }
+
+    // The focus holder lies in the content itself, above the sheets.
+    for (const layout::FieldLayout &look : layout::fieldLayouts()) {
+        if (!look.tab.isEmpty())
+            continue;
+        if (Field *field = m_model.find(look.name)) {
+            QWidget *w = createControl(*field, &look, m_content);
+            w->setGeometry(look.rect.x, look.rect.y, look.rect.w, look.rect.h);
+            m_controls.insert(key(field->name()), w);
         }
     }
-    for (const layout::GroupBoxSpec &g : layout::groupBoxes()) {
-        QWidget *owner = m_panels.value(key(g.panel));
-        if (!owner)
+    m_edit11 = qobject_cast<TextEdit *>(m_controls.value(key(u"Edit11")));
+    Q_ASSERT(m_edit11);
+
+    m_scroll->setWidget(m_content);
+    m_scroll->verticalScrollBar()->setSingleStep(spec.wheelStep);
+    // The main sheet: what the first screen shows now, the rest as soon as
+    // the window has been painted (or when anything asks for it).
+    const QString first = layout::tabs().front().sheet;
+    int screenHeight = spec.height;
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screenHeight = screen->availableGeometry().height();
+    buildPanels(first, screenHeight - spec.panel1.y - spec.pageControl.y);
+    if (!m_builtSheets.contains(first))
+        m_content->installEventFilter(this);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (QWidget *page = m_pageControl->currentWidget())
+            buildSheet(page->objectName());
+    });
+    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        if (QWidget *page = m_pageControl->widget(index))
+            buildSheet(page->objectName());
+        m_shownTab = index;
+        LMDPageControl1Change();
+    });
+}
+
+void TForm1::buildSheet(const QString &sheetName)
+{
+    buildPanels(sheetName, std::numeric_limits<int>::max());
+}
+
+void TForm1::buildPanels(const QString &sheetName, int above)
+{
+    if (m_builtSheets.contains(sheetName))
+        return;
+    QWidget *sheet = m_panels.value(key(sheetName));
+    if (!sheet)
+        return;
+
+    // Panels with their header bars, the group boxes, the fixed labels.
+    QList<QWidget *> containers;
+    QList<QWidget *> panels;
+    QSet<QString> batch;
+    bool complete = true;
+    for (const layout::PanelSpec *p : layout::panelsOf(sheetName)) {
+        if (m_panels.contains(key(p->name)))
             continue;
-        auto *box = new QGroupBox(g.caption, owner);
-        box->setObjectName(g.name);
-        box->setFont(toFont(g.font));
-        box->setGeometry(g.rect.x, g.rect.y, g.rect.w, g.rect.h);
-        m_panels.insert(key(g.name), box);
+        if (p->rect.y >= above) {
+            complete = false;
+            continue;
+        }
+        batch.insert(p->name);
+        auto *frame = new QFrame(sheet);
+        frame->setObjectName(p->name);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(1);
+        frame->setGeometry(p->rect.x, p->rect.y, p->rect.w, p->rect.h);
+        frame->setProperty(kEnterProperty, p->enterHandler);
+        frame->setAccessibleName(p->header.caption.trimmed());
+        m_panels.insert(key(p->name), frame);
+        containers.append(frame);
+        panels.append(frame);
+        auto *bar = new HeaderBar(p->header, frame);
+        bar->setGeometry(p->header.rect.x, p->header.rect.y, p->header.rect.w, p->header.rect.h);
+        m_headers.insert(p->header.name, bar);
+        if (p->header.highlightable && !m_lit.isEmpty())
+            bar->setLook(p->header.name == m_lit ? layout::highlightedLook() : layout::dimmedLook());
+        for (const layout::GroupBoxSpec &g : layout::groupBoxes()) {
+            if (g.panel != p->name)
+                continue;
+            auto *box = new QGroupBox(g.caption, frame);
+            box->setObjectName(g.name);
+            box->setFont(toFont(g.font));
+            box->setGeometry(g.rect.x, g.rect.y, g.rect.w, g.rect.h);
+            m_panels.insert(key(g.name), box);
+            containers.append(box);
+        }
     }
-    for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) {
-        if (it.key() == u"panel1")
-            continue;
-        for (const layout::LabelSpec *l : layout::labelsIn(it.value()->objectName())) {
-            QLabel *label = makeLabel(*l, it.value());
+    for (QWidget *c : std::as_const(containers)) {
+        for (const layout::LabelSpec *l : layout::labelsIn(c->objectName())) {
+            QLabel *label = makeLabel(*l, c);
             if (!l->name.isEmpty())
                 m_labels.insert(key(l->name), label);
         }
     }
 
-    // The fields, sheet by sheet, in reading order.
+    // The fields of the sheet in reading order.
     QList<QPair<layout::Rect, QWidget *>> gapAmounts;
     QString gapGroup;
     for (const layout::FieldLayout &look : layout::fieldLayouts()) {
+        if (look.tab != sheetName || !batch.contains(look.panel))
+            continue;
         Field *field = m_model.find(look.name);
         if (!field)
             continue;
-        QWidget *container = look.container.isEmpty() ? m_content : m_panels.value(key(look.container));
-        if (!container)
-            container = m_content;
+        QWidget *container = m_panels.value(key(look.container), sheet);
         if (look.caption.present() && field->kind() != FieldKind::CheckBox) {
             QLabel *caption = makeLabel(look.caption, m_panels.value(key(look.caption.container), container));
             // A one-line caption in front of its field must end before it.
@@ -299,8 +379,6 @@ void TForm1::buildContent()
             gapGroup = look.overlays;
         }
     }
-    m_edit11 = qobject_cast<TextEdit *>(m_controls.value(key(u"Edit11")));
-    Q_ASSERT(m_edit11);
 
     // The amounts of sheet "H" stand in the gaps of the sentences of their items.
     if (auto *group = dynamic_cast<ItemGroup *>(m_controls.value(key(gapGroup)))) {
@@ -318,13 +396,19 @@ void TForm1::buildContent()
     // Display elements: the warnings and the group boxes of sheet "E".
     for (const auto &element : m_model.elements())
         onElementChanged(element.get());
+    for (QWidget *p : std::as_const(panels))
+        p->show();
+    if (complete)
+        m_builtSheets.insert(sheetName);
+    if (!batch.isEmpty())
+        buildTabOrder();
+}
 
-    m_scroll->setWidget(m_content);
-    m_scroll->verticalScrollBar()->setSingleStep(spec.wheelStep);
-    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
-        m_shownTab = index;
-        LMDPageControl1Change();
-    });
+void TForm1::buildSheetOf(const QString &container) const
+{
+    const QString sheet = layout::sheetOf(container);
+    if (!sheet.isEmpty())
+        const_cast<TForm1 *>(this)->buildSheet(sheet);
 }
 
 void TForm1::buildTabOrder()
@@ -348,21 +432,33 @@ void TForm1::buildTabOrder()
 
 QWidget *TForm1::control(QStringView fieldName) const
 {
+    if (!m_controls.contains(key(fieldName)))
+        if (const layout::FieldLayout *look = layout::fieldLayout(fieldName))
+            buildSheetOf(look->tab);
     return m_controls.value(key(fieldName));
 }
 
 HeaderBar *TForm1::header(QStringView name) const
 {
+    if (!m_headers.contains(name.toString()))
+        for (const layout::PanelSpec &p : layout::panels())
+            if (p.header.name == name)
+                buildSheetOf(p.tab);
     return m_headers.value(name.toString());
 }
 
 QWidget *TForm1::panel(QStringView name) const
 {
+    if (!m_panels.contains(key(name)))
+        buildSheetOf(name.toString());
     return m_panels.value(key(name));
 }
 
 QLabel *TForm1::label(QStringView name) const
 {
+    if (!m_labels.contains(key(name)))
+        if (const layout::LabelSpec *l = layout::label(name))
+            buildSheetOf(l->container);
     return m_labels.value(key(name));
 }
 
@@ -390,6 +486,7 @@ void TForm1::FormCreate()
 
 void TForm1::highlight(const QString &headerName)
 {
+    m_lit = headerName;
     static const char *const highlightable[] = {"LMDFill1", "LMDFill2", "LMDFill3",
                                                 "LMDFill4", "LMDFill5", "LMDFill6"};
     for (const char *name : highlightable) {
@@ -490,6 +587,12 @@ void TForm1::LMDPageControl1Change()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_content && event->type() == QEvent::Paint) {
+        // The first screen is painted: the rest of the main sheet follows.
+        m_content->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { buildSheet(layout::tabs().front().sheet); });
+        return false;
+    }
     if (event->type() != QEvent::Wheel || !watched->isWidgetType())
         return QMainWindow::eventFilter(watched, event);
     auto *target = static_cast<QWidget *>(watched);
@@ -538,8 +641,14 @@ void TForm1::Kitltttrlapbetltse1Click()
 
 void TForm1::Kitltsitmutat1Click()
 {
-    // Modal: the main window waits until the guide is closed.
-    guarded(this, [&] { m_guide->showModally(); });
+    // Modal: the main window waits until the guide is closed. The window is
+    // made on first use and kept, with what the user typed into it, until
+    // the program ends.
+    guarded(this, [&] {
+        if (!m_guide)
+            m_guide = new GuideWindow(this);
+        m_guide->showModally();
+    });
 }
 
 void TForm1::Kilps1Click()

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <memory>
 
 class QAction;
@@ -77,6 +78,12 @@ private:
     void buildContent();
     void buildMenu();
     void buildTabOrder();
+    // The panels, labels and fields of one tab sheet, built when the sheet is
+    // first shown or asked for.
+    void buildSheet(const QString &sheetName);
+    // The panels of a sheet whose top lies above the given height (in the sheet).
+    void buildPanels(const QString &sheetName, int above);
+    void buildSheetOf(const QString &container) const;
     void highlight(const QString &header);
     void runEnterHandler(const QString &handler);
     void onFocusChanged(QWidget *old, QWidget *now);
@@ -94,12 +101,14 @@ private:
     QHash<QString, QWidget *> m_panels;     // panel and group box name
     QHash<QString, QLabel *> m_labels;      // fixed label name
     QHash<QString, QAction *> m_menu;
+    QSet<QString> m_builtSheets;
+    QString m_lit;                          // the highlighted one of LMDFill1..LMDFill6
     QPointer<QWidget> m_lastPanel;          // section panel of the last focused control
     int m_shownTab = 0;
     int m_wheelRest = 0;
     QString m_printIdentifier;
     std::unique_ptr<Dialogs> m_dialogs;
-    GuideWindow *m_guide = nullptr;         // TForm2, created hidden
+    GuideWindow *m_guide = nullptr;         // TForm2, made on first use
 };
 
 } // namespace vkt::ui

@@ -1,26 +1,10 @@
 #include "ui/style.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
 namespace vkt::ui {
-
-namespace {
-QString sansFamily()
-{
-    static const QString family = [] {
-        for (const char *candidate : {"Liberation Sans", "Arimo", "Arial"}) {
-            const QString name = QString::fromLatin1(candidate);
-            if (QFontDatabase::hasFamily(name))
-                return name;
-        }
-        return QStringLiteral("Sans Serif");
-    }();
-    return family;
-}
-} // namespace
 
 QFont toFont(const layout::FontSpec &spec)
 {
@@ -30,7 +14,9 @@ QFont toFont(const layout::FontSpec &spec)
         || family.compare(u"MS Sans Serif", Qt::CaseInsensitive) == 0
         || family.compare(u"Tahoma", Qt::CaseInsensitive) == 0
         || family.compare(u"Verdana", Qt::CaseInsensitive) == 0)
-        font.setFamily(sansFamily());
+        // The metric-compatible faces first: found without asking the font
+        // configuration for substitutes, which is slow.
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     else
         font.setFamily(family);
     if (spec.pixelSize > 0)

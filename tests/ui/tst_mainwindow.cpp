@@ -54,10 +54,12 @@ private:
 
     QScrollBar *scrollBar() const { return m_window->scrollArea()->verticalScrollBar(); }
 
+    // A control by field name, or an item of a group as "Group_N".
     QWidget *find(const QString &name) const
     {
         if (QWidget *w = m_window->control(name))
             return w;
+        m_window->control(name.section(u'_', 0, 0)); // made when first asked for
         return m_window->findChild<QWidget *>(name);
     }
 
@@ -403,7 +405,9 @@ private slots:
     void noControlsOverlap()
     {
         // Within each panel and group box, no two field controls overlap and
-        // no caption lies over a field.
+        // no caption lies over a field. Every sheet is shown once first.
+        for (int i = m_window->pageControl()->count() - 1; i >= 0; --i)
+            clickTab(i);
         const auto containers = m_window->findChildren<QWidget *>();
         for (QWidget *c : containers) {
             if (!c->property("vktEnterHandler").isValid() && !qobject_cast<QGroupBox *>(c))

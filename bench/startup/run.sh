@@ -1,0 +1,22 @@
+#!/bin/sh
+# Start-up of vkt10002 against a minimal Qt Widgets window, under Xvfb.
+# Usage: bench/startup/run.sh BUILD_DIR [RUNS]
+# Builds nothing: build the targets vkt10002, vkt_startup_minimal and
+# vkt_startup_probe first. Prints the samples, both medians and their ratio.
+set -e
+build=${1:?usage: run.sh BUILD_DIR [RUNS]}
+runs=${2:-21}
+app=$build/app/desktop/vkt10002
+minimal=$build/bench/startup/vkt_startup_minimal
+probe=$build/bench/startup/vkt_startup_probe
+for f in "$app" "$minimal" "$probe"; do
+  [ -x "$f" ] || { echo "missing $f" >&2; exit 1; }
+done
+# A free display number for a private X server.
+n=77
+while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+DISPLAY=:$n QT_QPA_PLATFORM=xcb "$probe" "$runs" "$app" "$minimal"
