@@ -118,8 +118,8 @@ int main(int argc, char **argv)
             std::printf(" %.1f", ms);
         std::printf("\nmedian %.1f ms\n", median(samples[size_t(p)]));
     }
-    if (programs == 2)
-        std::printf("ratio %.2f\n", median(samples[0]) / median(samples[1]));
+    for (int p = 1; p < programs; ++p)
+        std::printf("ratio %s / %s: %.2f\n", argv[2], argv[2 + p], median(samples[0]) / median(samples[size_t(p)]));
     xcb_disconnect(c);
     return 0;
 }
