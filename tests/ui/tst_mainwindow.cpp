@@ -7,7 +7,9 @@
 #include "model/layout.h"
 #include "ui/fieldwidgets.h"
 #include "ui/headerbar.h"
+#include "ui/guidewindow.h"
 #include "ui/mainwindow.h"
+#include "ui/printpreview.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -435,14 +437,64 @@ private slots:
         }
     }
 
+    void exitEndsTheProgramAtOnce_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Kilépés") << false;
+        QTest::newRow("close box") << true;
+    }
     void exitEndsTheProgramAtOnce()
     {
+        QFETCH(bool, closeBox);
         QWidget *row916 = m_window->control(u"PBNumEdit7");
         click(row916);
-        QTest::keyClicks(row916, QStringLiteral("1234"));
-        QTimer::singleShot(0, m_window.get(), [this] { m_window->menuItem(u"Kilps1")->trigger(); });
+        QTest::keyClicks(row916, QStringLiteral("1234")); // unsaved input: no question
+        QTimer::singleShot(0, m_window.get(), [this, closeBox] {
+            if (closeBox)
+                m_window->close();
+            else
+                m_window->menuItem(u"Kilps1")->trigger();
+        });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void printMenuShowsThePreview()
+    {
+        int previews = 0;
+        QStringList pages;
+        setPreviewPresenter([&](QWidget *parent, const report::PreparedReport &report) {
+            QCOMPARE(parent, m_window.get());
+            pages = report.pageNames();
+            ++previews;
+        });
+        m_model->field(u"Edit1").setText(QStringLiteral("Próba Kft."));
+        m_window->menuItem(u"Nyomtats1")->trigger();
+        setPreviewPresenter({});
+        QCOMPARE(previews, 1);
+        QCOMPARE(pages.size(), 3); // the three pages of the main sheet
+        QVERIFY(!m_window->printIdentifier().isEmpty());
+    }
+
+    void guideMenuShowsTheGuideAndKeepsIt()
+    {
+        QTimer::singleShot(0, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        m_window->menuItem(u"Kitltsitmutat1")->trigger();
+        GuideWindow *guide = m_window->guideWindow();
+        QVERIFY(guide);
+        QVERIFY(!guide->isVisible());
+        QVERIFY(guide->memo()->toPlainText().contains(QStringLiteral("Figyelem!")));
+        guide->memo()->setPlainText(QStringLiteral("saját jegyzet"));
+        QTimer::singleShot(0, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        m_window->menuItem(u"Kitltsitmutat1")->trigger();
+        QCOMPARE(m_window->guideWindow(), guide);
+        QCOMPARE(guide->memo()->toPlainText(), QStringLiteral("saját jegyzet"));
     }
 };
 
