@@ -421,7 +421,13 @@ void ItemGroup::layoutItems()
         else
             textHeight = text->hasHeightForWidth() ? text->heightForWidth(textWidth) : text->sizeHint().height();
         Place &p = places[size_t(i)];
-        const int firstLine = std::max(lineHeight, text->hasHeightForWidth() ? box.height() : 0);
+        int firstLine = lineHeight;
+        if (!qobject_cast<QLabel *>(text)) {
+            // A sentence with amounts: its lines are as tall as the amounts.
+            for (QObject *child : text->children())
+                if (auto *w = qobject_cast<QWidget *>(child))
+                    firstLine = std::max(firstLine, w->sizeHint().height());
+        }
         p.buttonY = std::max(0, (firstLine - box.height()) / 2);
         p.textY = std::max(0, (box.height() - lineHeight) / 2);
         if (!qobject_cast<QLabel *>(text))
@@ -457,7 +463,8 @@ void ItemGroup::setItemFont(const QFont &font)
 {
     for (QWidget *row : std::as_const(m_rows))
         row->setFont(font);
-    layoutItems();
+    if (isVisible())
+        layoutItems(); // otherwise the resize on showing places them
 }
 
 void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
@@ -500,7 +507,8 @@ void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
         m_texts[i] = sentence;
         sentence->show();
     }
-    layoutItems();
+    if (isVisible())
+        layoutItems();
 }
 
 // ---------------------------------------------------------------- RadioGroup
