@@ -499,6 +499,8 @@ void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
             if (p + 1 < pieces.size() && next < widgets.size()) {
                 QWidget *amount = widgets[next++];
                 amount->setParent(sentence);
+                if (amount->accessibleName() == amount->objectName())
+                    amount->setAccessibleName(singleSpaced(item)); // the sentence it completes
                 flow->addWidget(amount);
             }
         }

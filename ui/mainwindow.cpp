@@ -370,6 +370,9 @@ void TForm1::buildPanels(const QString &sheetName, int above)
             continue;
         w->setGeometry(look.rect.x, look.rect.y, look.rect.w, look.rect.h);
         m_controls.insert(key(field->name()), w);
+        if (w->accessibleName() == field->name())
+            if (const layout::PanelSpec *p = layout::panel(look.panel))
+                w->setAccessibleName(p->header.caption.simplified()); // a table: its panel's title
         if (look.unit.present())
             makeLabel(look.unit, m_panels.value(key(look.unit.container), container));
         if (look.suffix.present())

@@ -387,6 +387,17 @@ private slots:
         QCOMPARE(m_window->control(field)->accessibleName(), name);
     }
 
+    void everyFieldHasASpokenName()
+    {
+        for (const layout::FieldLayout &look : layout::fieldLayouts()) {
+            if (look.name == u"Edit11" || !look.visible)
+                continue;
+            QWidget *w = m_window->control(look.name);
+            QVERIFY2(w, qPrintable(look.name));
+            QVERIFY2(!w->accessibleName().isEmpty() && w->accessibleName() != look.name, qPrintable(look.name));
+        }
+    }
+
     void sheetHAmountsStandInTheirSentences()
     {
         QWidget *group = m_window->control(u"LMDRadioGroup1");
