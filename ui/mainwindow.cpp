@@ -169,7 +169,10 @@ TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_mod
 
 TForm1::~TForm1()
 {
+    // The children go after this part of the window: nothing may call back into it.
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(&m_model, nullptr, this, nullptr);
 }
 
 void TForm1::buildMenu()
