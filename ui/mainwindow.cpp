@@ -173,6 +173,8 @@ TForm1::~TForm1()
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(&m_model, nullptr, this, nullptr);
+    disconnect(m_pageControl, nullptr, this, nullptr);
+    disconnect(m_scroll->verticalScrollBar(), nullptr, this, nullptr);
 }
 
 void TForm1::buildMenu()
