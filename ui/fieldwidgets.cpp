@@ -15,7 +15,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace vkt::ui {
@@ -115,10 +114,43 @@ QList<int> groupingOf(const QString &text, const RegionalSettings &regional)
     return groups;
 }
 
-QString singleSpaced(QString text)
+// The text with every run of blanks made one blank, and no blanks at the ends.
+QString singleSpaced(const QString &text)
 {
-    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
-    return text.replace(blanks, QStringLiteral(" ")).trimmed();
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == QLatin1Char(' ') && (out.isEmpty() || out.back() == QLatin1Char(' ')))
+            continue;
+        out.append(c);
+    }
+    if (out.endsWith(QLatin1Char(' ')))
+        out.chop(1);
+    return out;
+}
+
+// The pieces of an item text between its gaps (runs of ten or more blanks).
+QStringList splitAtGaps(const QString &text)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < text.size() && text[j] == QLatin1Char(' '))
+            ++j;
+        if (j - i >= 10) {
+            pieces.append(text.mid(start, i - start));
+            start = j;
+        }
+        i = j;
+    }
+    pieces.append(text.mid(start));
+    return pieces;
 }
 
 } // namespace
@@ -469,11 +501,10 @@ void ItemGroup::setItemFont(const QFont &font)
 
 void ItemGroup::placeInGaps(const QList<QWidget *> &widgets)
 {
-    static const QRegularExpression gap(QStringLiteral(" {10,}"));
     int next = 0;
     for (int i = 0; i < m_rows.size() && next < widgets.size(); ++i) {
         const QString item = m_field.items().at(i);
-        const QStringList pieces = item.split(gap);
+        const QStringList pieces = splitAtGaps(item);
         if (pieces.size() < 2)
             continue;
         QWidget *row = m_rows[i];
