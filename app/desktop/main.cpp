@@ -20,12 +20,13 @@ int main(int argc, char *argv[])
     std::unique_ptr<vkt::ReturnModel> model;
     try {
         model = vkt::rules::createReturn(regional);
-    } catch (const vkt::Error &e) {
-        // A failure while FormCreate runs is shown; the start goes on
-        // without the rest of FormCreate.
-        vkt::ui::showErrorBox(nullptr, e.message());
+    } catch (const vkt::Error &) {
+        // FormCreate failed (a date format that does not read the period
+        // limits): start again and let the failure show where it happens; the
+        // rest of FormCreate is skipped and the start goes on.
         model = std::make_unique<vkt::ReturnModel>(regional);
         vkt::rules::install(*model);
+        vkt::ui::guarded(nullptr, [&] { model->formCreate(); });
     }
 
     vkt::ui::TForm1 window(*model);
