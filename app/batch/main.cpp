@@ -2,10 +2,14 @@
 #include "app/batch/batchtool.h"
 #include "model/error.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -13,6 +17,13 @@ int main(int argc, char **argv)
     // needed, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session there is no runtime folder; take the one Qt
+    // would fall back to, without its warning on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(vkt::applicationTitle());
 
