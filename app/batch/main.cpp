@@ -69,6 +69,12 @@ int main(int argc, char **argv)
         vkt::batch::BatchTool tool(regional, out);
         const int status = tool.run(script);
         out.flush();
+        // Output that did not reach its reader (a full disk, a closed pipe)
+        // is the tool's own failure, never a success.
+        if (out.status() != QTextStream::Ok || !output.flush() || output.error() != QFileDevice::NoError) {
+            err << "vkt10002-batch: cannot write standard output: " << output.errorString() << "\n";
+            return 1;
+        }
         return status;
     } catch (const std::exception &e) {
         out.flush();
