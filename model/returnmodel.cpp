@@ -6,9 +6,15 @@
 namespace vkt {
 
 namespace {
+// Names match whatever the case of their ASCII letters; no other character
+// is folded (the Kelvin sign is not a "k").
 QString key(QAnyStringView name)
 {
-    return name.toString().toLower();
+    QString k = name.toString();
+    for (QChar &c : k)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return k;
 }
 } // namespace
 

@@ -78,6 +78,8 @@ private slots:
         QCOMPARE(model.find(u"LMDRADIOGROUP5")->name(), QStringLiteral("LMDRadioGroup5"));
         QVERIFY(!model.find(u"PBNumEdit99"));
         QVERIFY(!model.find(u""));
+        // Only ASCII letters match in either case: the Kelvin sign is no "k".
+        QVERIFY(!model.find(u"DateTimePic\u212Aer1"));
         QCOMPARE(model.findElement(u"groupbox2")->name(), QStringLiteral("GroupBox2"));
         QVERIFY(!model.findElement(u"Edit1"));
     }
