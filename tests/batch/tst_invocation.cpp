@@ -73,6 +73,10 @@ private slots:
             << QByteArray("enter PBNumEdit7 1234,5\nget PBNumEdit7\nstate DateTimePicker2\n")
             << QByteArray("PBNumEdit7=1\xc2\xa0" "234,5\nDateTimePicker2 enabled=1 visible=1 min=2009-01-01 max=2009-12-31\n")
             << 0;
+        QTest::newRow("--regional system follows the locale of the environment")
+            << QStringList{QStringLiteral("--regional"), QStringLiteral("system")} << QByteArray("en_US.UTF-8")
+            << QByteArray("enter PBNumEdit7 1234567.5\nget PBNumEdit7\n") << QByteArray("PBNumEdit7=1,234,567.5\n")
+            << 0;
         QTest::newRow("unknown regional settings: status 1")
             << QStringList{QStringLiteral("--regional"), QStringLiteral("fr")} << QByteArray("C.UTF-8")
             << QByteArray("get Edit11\n") << QByteArray() << 1;
