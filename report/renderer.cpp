@@ -217,14 +217,18 @@ void drawText(QPainter &painter, const TextBox &box, const QString &text)
 
     // A text that does not fit its box is drawn smaller: first the whole
     // font (down to 80 %), then also narrower (down to 60 % of the width),
-    // until the wrapped lines fit the inner height. A text that fits even
-    // so overflows the box evenly as its alignment places it.
+    // until the wrapped lines fit the inner height. The last steps, down to
+    // 45 %, are for the longest choice texts (all eight declaration types
+    // on one row) so that they do not run over the rows around them. A text
+    // that does not fit even so overflows the box evenly as its alignment
+    // places it.
     struct Fit {
         double size;   // scale of the font
         double narrow; // extra horizontal scale
     };
-    static constexpr Fit kFits[] = {{1.0, 1.0},  {0.95, 1.0}, {0.9, 1.0}, {0.85, 1.0}, {0.8, 1.0},
-                                    {0.8, 0.92}, {0.8, 0.84}, {0.8, 0.76}, {0.8, 0.68}, {0.8, 0.6}};
+    static constexpr Fit kFits[] = {{1.0, 1.0},  {0.95, 1.0}, {0.9, 1.0},  {0.85, 1.0}, {0.8, 1.0},
+                                    {0.8, 0.92}, {0.8, 0.84}, {0.8, 0.76}, {0.8, 0.68}, {0.8, 0.6},
+                                    {0.7, 0.6},  {0.6, 0.55}, {0.5, 0.5},  {0.45, 0.45}};
     const double gap = box.lineGapMm * kPixelsPerMm;
     const double available = inner.height() + 0.25;
     Fit fit = kFits[0];

@@ -135,6 +135,55 @@ private slots:
         }
     }
 
+    // The longest texts a slot can get from the choices of the form stay
+    // inside their boxes: drawn smaller rather than over the rows around them.
+    void longChoiceTextsStayInTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<int>("closingReason");
+        QTest::newRow("m11 all eight types") << "Memo19" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7} << -1;
+        QTest::newRow("m11 the four longest") << "Memo19" << QList<int>{3, 5, 6, 7} << -1;
+        QTest::newRow("m12 longest reason") << "Memo22" << QList<int>{} << 5;
+    }
+    void longChoiceTextsStayInTheirBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QList<int>, ticked);
+        QFETCH(int, closingReason);
+        auto m = test::bareReturn();
+        Field &group = m->field(u"LMDCheckGroup1");
+        for (int i = 0; i < group.itemCount(); ++i)
+            group.setChecked(i, false);
+        m->field(u"LMDRadioGroup2").setItemIndex(-1);
+        const PreparedReport empty = prepareReport(*m, QString(), test::fixedNow());
+        QVERIFY(empty.ok);
+        for (int i : ticked)
+            group.setChecked(i, true);
+        m->field(u"LMDRadioGroup2").setItemIndex(closingReason);
+        const PreparedReport full = prepareReport(*m, QString(), test::fixedNow());
+        QVERIFY(full.ok);
+        const PageTemplate &page = *full.pages.front().page;
+        const TextBox *text = page.findText(box);
+        QVERIFY(text);
+        const QImage before = draw(empty.pages.front());
+        const QImage after = draw(full.pages.front());
+        // Accents may reach into the half millimetre around the box, where
+        // no neighbouring text is.
+        const QRectF allowed = text->mm.adjusted(-0.5, -0.5, 0.5, 0.5);
+        int inside = 0, outside = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) {
+                if (qAbs(qGray(after.pixel(x, y)) - qGray(before.pixel(x, y))) < 64)
+                    continue;
+                const QPointF mm = QPointF((x + 0.5) / kDotsPerMm, (y + 0.5) / kDotsPerMm)
+                                 - QPointF(page.marginsMm.left(), page.marginsMm.top());
+                ++(allowed.contains(mm) ? inside : outside);
+            }
+        QVERIFY2(inside > 500, qPrintable(QString::number(inside)));
+        QCOMPARE(outside, 0);
+    }
+
     void standInFaces()
     {
         registerReportFonts();
