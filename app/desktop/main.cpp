@@ -28,10 +28,6 @@ static double phaseMs()
 int main(int argc, char *argv[])
 {
     VKT_PHASE("main");
-    // The menu is part of the window, as on the form. (A global menu bar
-    // would be looked for on the session bus first, which costs the start
-    // several milliseconds even when there is no bus.)
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     VKT_PHASE("application");
     // The application title (the window keeps its own caption; the error
