@@ -22,49 +22,49 @@ QString kindName(FieldKind kind)
     return {};
 }
 
-Field::Field(ReturnModel &model, const FieldSpec &spec)
+Field::Field(ReturnModel &model, const FieldSpec &def)
     : m_model(model)
-    , m_name(QString::fromLatin1(spec.name))
-    , m_kind(spec.kind)
-    , m_order(spec.order)
-    , m_container(QString::fromLatin1(spec.container))
-    , m_handler(QString::fromLatin1(spec.handler))
-    , m_enabled(spec.enabled)
-    , m_visible(spec.visible)
+    , m_name(QString::fromLatin1(def.name))
+    , m_kind(def.kind)
+    , m_order(def.order)
+    , m_container(QString::fromLatin1(def.container))
+    , m_handler(QString::fromLatin1(def.handler))
+    , m_enabled(def.enabled)
+    , m_visible(def.visible)
 {
     switch (m_kind) {
     case FieldKind::Edit:
-        m_text = QString::fromUtf8(spec.text);
+        m_text = QString::fromUtf8(def.text);
         break;
     case FieldKind::NumEdit:
         m_text = QStringLiteral("0");
         break;
     case FieldKind::DateTimePicker:
-        m_date = spec.date;
-        m_minDate = spec.minDate;
-        m_maxDate = spec.maxDate;
+        m_date = def.date;
+        m_minDate = def.minDate;
+        m_maxDate = def.maxDate;
         break;
     case FieldKind::RadioGroup:
-        m_items = spec.items;
-        m_columns = std::max(1, spec.columns);
-        m_itemIndex = std::clamp(spec.itemIndex, -1, int(m_items.size()) - 1);
+        m_items = def.items;
+        m_columns = std::max(1, def.columns);
+        m_itemIndex = std::clamp(def.itemIndex, -1, int(m_items.size()) - 1);
         break;
     case FieldKind::CheckGroup:
-        m_items = spec.items;
+        m_items = def.items;
         m_checks.assign(size_t(m_items.size()), false);
         break;
     case FieldKind::CheckBox:
         break;
     case FieldKind::StringGrid:
-        m_columnCount = spec.columnCount;
-        m_rowCount = spec.rowCount;
+        m_columnCount = def.columnCount;
+        m_rowCount = def.rowCount;
         m_cells.assign(size_t(m_columnCount * m_rowCount), QString());
         // Fixed row 0: the column captions; fixed column 0: the row numbers.
-        for (int c = 1; c < m_columnCount && c < spec.items.size(); ++c)
-            m_cells[size_t(c * m_rowCount)] = spec.items[c];
+        for (int c = 1; c < m_columnCount && c < def.items.size(); ++c)
+            m_cells[size_t(c * m_rowCount)] = def.items[c];
         for (int r = 1; r < m_rowCount; ++r)
             m_cells[size_t(r)] = QString::number(r);
-        m_items = spec.items;
+        m_items = def.items;
         break;
     }
 }

@@ -36,7 +36,7 @@ QString kindName(FieldKind kind);
 // Calling a method of another kind is a programming error (asserted).
 class Field {
 public:
-    Field(ReturnModel &model, const FieldSpec &spec);
+    Field(ReturnModel &model, const FieldSpec &def);
     Field(const Field &) = delete;
     Field &operator=(const Field &) = delete;
 

@@ -23,14 +23,14 @@ ReturnModel::ReturnModel(RegionalSettings regional, QObject *parent)
 {
     const auto catalogue = fieldCatalogue();
     m_fields.reserve(catalogue.size());
-    for (const FieldSpec &spec : catalogue) {
-        m_fields.push_back(std::make_unique<Field>(*this, spec));
+    for (const FieldSpec &def : catalogue) {
+        m_fields.push_back(std::make_unique<Field>(*this, def));
         Field *f = m_fields.back().get();
         m_byName.insert(key(f->name()), f); // names are unique
     }
-    for (const ElementSpec &spec : elementCatalogue()) {
+    for (const ElementSpec &def : elementCatalogue()) {
         m_elements.push_back(std::make_unique<DisplayElement>(
-            *this, QString::fromLatin1(spec.name), spec.enabled, spec.visible));
+            *this, QString::fromLatin1(def.name), def.enabled, def.visible));
         m_elementsByName.insert(key(m_elements.back()->name()), m_elements.back().get());
     }
 }

@@ -125,12 +125,12 @@ QFont reportFont(const QString &fontKey)
     const auto it = state.fonts.constFind(fontKey);
     if (it != state.fonts.cend())
         return it.value();
-    const FontSpec *spec = findFont(fontKey);
+    const FontSpec *def = findFont(fontKey);
     QFont font;
-    if (spec) {
-        font.setFamily(state.resolved.value(spec->family, spec->family));
-        font.setPixelSize(spec->pixelSize);
-        font.setBold(spec->bold);
+    if (def) {
+        font.setFamily(state.resolved.value(def->family, def->family));
+        font.setPixelSize(def->pixelSize);
+        font.setBold(def->bold);
     } else {
         font.setFamily(state.resolved.value(QStringLiteral("Tahoma")));
         font.setPixelSize(11);

@@ -8,12 +8,12 @@
 
 namespace vkt::ui {
 
-HeaderBar::HeaderBar(const layout::HeaderSpec &spec, QWidget *parent)
-    : QWidget(parent), m_caption(spec.caption), m_centered(spec.centered), m_wrap(spec.wrap)
+HeaderBar::HeaderBar(const layout::HeaderSpec &def, QWidget *parent)
+    : QWidget(parent), m_caption(def.caption), m_centered(def.centered), m_wrap(def.wrap)
 {
-    setObjectName(spec.name);
-    setFont(toFont(spec.font));
-    setAccessibleName(spec.caption.trimmed());
+    setObjectName(def.name);
+    setFont(toFont(def.font));
+    setAccessibleName(def.caption.trimmed());
     setLook(layout::formLook());
 }
 

@@ -11,7 +11,7 @@ namespace vkt::ui {
 class HeaderBar : public QWidget {
     Q_OBJECT
 public:
-    HeaderBar(const layout::HeaderSpec &spec, QWidget *parent = nullptr);
+    HeaderBar(const layout::HeaderSpec &def, QWidget *parent = nullptr);
 
     void setLook(const layout::HeaderLook &look);
     QColor startColor() const { return m_start; }

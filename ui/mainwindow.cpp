@@ -43,16 +43,16 @@ QString key(QStringView name)
     return name.toString().toLower();
 }
 
-Qt::Alignment toAlignment(const layout::LabelSpec &spec)
+Qt::Alignment toAlignment(const layout::LabelSpec &def)
 {
     Qt::Alignment a;
-    switch (spec.align) {
+    switch (def.align) {
     case layout::Align::Left: a = Qt::AlignLeft; break;
     case layout::Align::Center: a = Qt::AlignHCenter; break;
     case layout::Align::Right: a = Qt::AlignRight; break;
     case layout::Align::Justify: a = Qt::AlignJustify; break;
     }
-    switch (spec.valign) {
+    switch (def.valign) {
     case layout::VAlign::Top: a |= Qt::AlignTop; break;
     case layout::VAlign::Center: a |= Qt::AlignVCenter; break;
     case layout::VAlign::Bottom: a |= Qt::AlignBottom; break;
@@ -84,56 +84,56 @@ int neededHeight(const QLabel *label, int width)
         .height();
 }
 
-QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
+QLabel *makeLabel(const layout::LabelSpec &def, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    if (!spec.name.isEmpty())
-        label->setObjectName(spec.name);
-    label->setFont(toFont(spec.font));
+    if (!def.name.isEmpty())
+        label->setObjectName(def.name);
+    label->setFont(toFont(def.font));
     // Only a text with runs of its own weight or size needs the rich-text
     // machinery; the others are drawn as plain text, which is far cheaper to
     // lay out and looks the same (runs of blanks kept).
-    if (!spec.runs.empty() || !spec.boldRuns.isEmpty()) {
+    if (!def.runs.empty() || !def.boldRuns.isEmpty()) {
         label->setTextFormat(Qt::RichText);
-        label->setText(spec.html());
+        label->setText(def.html());
     } else {
         label->setTextFormat(Qt::PlainText);
-        label->setText(spec.text());
+        label->setText(def.text());
     }
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, toColor(spec.color));
-    pal.setColor(QPalette::Text, toColor(spec.color));
+    pal.setColor(QPalette::WindowText, toColor(def.color));
+    pal.setColor(QPalette::Text, toColor(def.color));
     label->setPalette(pal);
-    if (spec.background == layout::kButtonFace)
+    if (def.background == layout::kButtonFace)
         setBackground(label, buttonFace());
-    else if (spec.background >= 0)
-        setBackground(label, toColor(layout::Rgb(spec.background)));
-    label->setAlignment(toAlignment(spec));
-    label->setWordWrap(spec.wrap);
-    label->setAccessibleName(spec.text().simplified());
-    if (spec.rect.w <= 0) {
-        label->move(spec.rect.x, spec.rect.y);
+    else if (def.background >= 0)
+        setBackground(label, toColor(layout::Rgb(def.background)));
+    label->setAlignment(toAlignment(def));
+    label->setWordWrap(def.wrap);
+    label->setAccessibleName(def.text().simplified());
+    if (def.rect.w <= 0) {
+        label->move(def.rect.x, def.rect.y);
         label->adjustSize();
     } else {
-        int h = spec.rect.h;
-        int y = spec.rect.y;
+        int h = def.rect.h;
+        int y = def.rect.y;
         // (A text of runs of its own sizes, the heading, has room enough by design.)
-        if (spec.wrap && spec.runs.empty() && neededHeight(label, spec.rect.w) > h) {
+        if (def.wrap && def.runs.empty() && neededHeight(label, def.rect.w) > h) {
             // This desktop's face needs more lines than the form's: a slightly
             // smaller face first, then more room (upwards for a caption that
             // stands on its field's row).
-            shrinkToFit(label, [&] { return neededHeight(label, spec.rect.w) <= h; });
-            const int needed = neededHeight(label, spec.rect.w);
+            shrinkToFit(label, [&] { return neededHeight(label, def.rect.w) <= h; });
+            const int needed = neededHeight(label, def.rect.w);
             if (needed > h) {
-                if (spec.valign == layout::VAlign::Bottom)
+                if (def.valign == layout::VAlign::Bottom)
                     y -= needed - h;
                 h = needed;
             }
-        } else if (spec.wrap && spec.runs.empty() && spec.valign == layout::VAlign::Top && spec.background == layout::kTransparent) {
+        } else if (def.wrap && def.runs.empty() && def.valign == layout::VAlign::Top && def.background == layout::kTransparent) {
             // A see-through text takes no more room than its lines need.
-            h = std::min(h, std::max(neededHeight(label, spec.rect.w), 1));
+            h = std::min(h, std::max(neededHeight(label, def.rect.w), 1));
         }
-        label->setGeometry(spec.rect.x, y, spec.rect.w, std::max(h, 1));
+        label->setGeometry(def.rect.x, y, def.rect.w, std::max(h, 1));
     }
     return label;
 }
@@ -142,15 +142,15 @@ QLabel *makeLabel(const layout::LabelSpec &spec, QWidget *parent)
 
 TForm1::TForm1(ReturnModel &model, QWidget *parent) : QMainWindow(parent), m_model(model)
 {
-    const layout::WindowSpec &spec = layout::mainWindow();
+    const layout::WindowSpec &def = layout::mainWindow();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(spec.caption);
+    setWindowTitle(def.caption);
     // Slim caption bar with the close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(toFont(spec.font));
-    setBackground(this, toColor(spec.background));
-    resize(spec.width, spec.height);
+    setFont(toFont(def.font));
+    setBackground(this, toColor(def.background));
+    resize(def.width, def.height);
 
     m_dialogs = std::make_unique<WidgetDialogs>(this);
 
@@ -204,7 +204,7 @@ void TForm1::buildMenu()
 
 void TForm1::buildContent()
 {
-    const layout::WindowSpec &spec = layout::mainWindow();
+    const layout::WindowSpec &def = layout::mainWindow();
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollBox"));
@@ -212,21 +212,21 @@ void TForm1::buildContent()
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(false);
-    setBackground(m_scroll->viewport(), toColor(spec.background));
+    setBackground(m_scroll->viewport(), toColor(def.background));
     setCentralWidget(m_scroll);
 
     m_content = new QWidget;
     m_content->setObjectName(QStringLiteral("Content"));
-    setBackground(m_content, toColor(spec.background));
-    const int contentWidth = spec.panel1.right() + spec.panel1.x;
-    m_content->setFixedSize(contentWidth, spec.contentHeight);
+    setBackground(m_content, toColor(def.background));
+    const int contentWidth = def.panel1.right() + def.panel1.x;
+    m_content->setFixedSize(contentWidth, def.contentHeight);
 
     auto *panel1 = new QFrame(m_content);
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel1->setLineWidth(1);
-    panel1->setGeometry(spec.panel1.x, spec.panel1.y, spec.panel1.w, spec.panel1.h);
-    setBackground(panel1, toColor(spec.panel1Color));
+    panel1->setGeometry(def.panel1.x, def.panel1.y, def.panel1.w, def.panel1.h);
+    setBackground(panel1, toColor(def.panel1Color));
     m_panels.insert(key(u"Panel1"), panel1);
     for (const layout::LabelSpec *l : layout::labelsIn(u"Panel1")) {
         QLabel *label = makeLabel(*l, panel1);
@@ -236,17 +236,17 @@ void TForm1::buildContent()
 
     m_pageControl = new QTabWidget(panel1);
     m_pageControl->setObjectName(QStringLiteral("LMDPageControl1"));
-    m_pageControl->setGeometry(spec.pageControl.x, spec.pageControl.y, spec.pageControl.w,
-                               spec.pageControl.h);
+    m_pageControl->setGeometry(def.pageControl.x, def.pageControl.y, def.pageControl.w,
+                               def.pageControl.h);
     m_pageControl->setDocumentMode(false);
-    m_pageControl->tabBar()->setFont(toFont(spec.font));
+    m_pageControl->tabBar()->setFont(toFont(def.font));
     m_pageControl->tabBar()->setAccessibleName(QStringLiteral("Lapok"));
 
     // The tab sheets; each is filled when it is first shown (or asked for).
     for (const layout::TabSpec &tab : layout::tabs()) {
         auto *sheet = new QWidget;
         sheet->setObjectName(tab.sheet);
-        setBackground(sheet, toColor(spec.panel1Color));
+        setBackground(sheet, toColor(def.panel1Color));
         m_pageControl->addTab(sheet, tab.caption);
         m_panels.insert(key(tab.sheet), sheet);
     }
@@ -265,14 +265,14 @@ void TForm1::buildContent()
     Q_ASSERT(m_edit11);
 
     m_scroll->setWidget(m_content);
-    m_scroll->verticalScrollBar()->setSingleStep(spec.wheelStep);
+    m_scroll->verticalScrollBar()->setSingleStep(def.wheelStep);
     // The main sheet: what the first screen shows now, the rest as soon as
     // the window has been painted (or when anything asks for it).
     const QString first = layout::tabs().front().sheet;
-    int screenHeight = spec.height;
+    int screenHeight = def.height;
     if (QScreen *screen = QGuiApplication::primaryScreen())
         screenHeight = screen->availableGeometry().height();
-    buildPanels(first, screenHeight - spec.panel1.y - spec.pageControl.y);
+    buildPanels(first, screenHeight - def.panel1.y - def.pageControl.y);
     if (!m_builtSheets.contains(first))
         m_content->installEventFilter(this);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {

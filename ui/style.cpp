@@ -6,10 +6,10 @@
 
 namespace vkt::ui {
 
-QFont toFont(const layout::FontSpec &spec)
+QFont toFont(const layout::FontSpec &def)
 {
     QFont font;
-    const QString family = spec.family.trimmed();
+    const QString family = def.family.trimmed();
     if (family.isEmpty() || family.compare(u"Arial", Qt::CaseInsensitive) == 0
         || family.compare(u"MS Sans Serif", Qt::CaseInsensitive) == 0
         || family.compare(u"Tahoma", Qt::CaseInsensitive) == 0
@@ -19,11 +19,11 @@ QFont toFont(const layout::FontSpec &spec)
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     else
         font.setFamily(family);
-    if (spec.pixelSize > 0)
-        font.setPixelSize(spec.pixelSize);
-    else if (spec.pointSize > 0)
-        font.setPixelSize((spec.pointSize * 96 + 36) / 72); // points at 96 dpi
-    font.setBold(spec.bold);
+    if (def.pixelSize > 0)
+        font.setPixelSize(def.pixelSize);
+    else if (def.pointSize > 0)
+        font.setPixelSize((def.pointSize * 96 + 36) / 72); // points at 96 dpi
+    font.setBold(def.bold);
     return font;
 }
 

@@ -11,7 +11,7 @@ namespace vkt::ui {
 
 // A font of the form description on this desktop: the Windows sans-serif
 // families are shown in the metric-compatible sans-serif face when there is one.
-QFont toFont(const layout::FontSpec &spec);
+QFont toFont(const layout::FontSpec &def);
 
 inline QColor toColor(layout::Rgb rgb)
 {

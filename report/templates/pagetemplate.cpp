@@ -45,11 +45,11 @@ const FontSpec *findFont(const QString &key)
     return nullptr;
 }
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const FontSpec &def)
 {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(def.family);
+    font.setPointSizeF(def.pointSize);
+    font.setBold(def.bold);
     return font;
 }
 

@@ -74,7 +74,7 @@ struct FontSpec {
 
 const std::vector<FontSpec> &fontSpecs();
 const FontSpec *findFont(const QString &key); // exact key, or nullptr
-QFont makeFont(const FontSpec &spec);         // point size, bold as the key says
+QFont makeFont(const FontSpec &def);         // point size, bold as the key says
 
 // A span of a text box's template text.
 struct TextRange {
