@@ -7,33 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "uitest.h"
+
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 using namespace vkt::ui;
+using uitest::whenModal;
 
 namespace {
-
-// Runs `act` on the modal dialog once it is up (the caller then opens it).
-void whenModal(std::function<void(QDialog *)> act)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, left = 300]() mutable {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        const bool up = dialog && dialog->isVisible();
-        if (up || --left <= 0) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        if (up)
-            act(dialog);
-        else if (left <= 0)
-            qWarning("no modal dialog came up");
-    });
-    timer->start();
-}
 
 // The text as wide as the label must be to show it whole.
 bool showsWhole(const QLabel *label)

@@ -7,32 +7,16 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include "uitest.h"
+
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 using namespace vkt::ui;
+using uitest::whenModal;
 
 namespace {
-
-void whenModal(std::function<void(QDialog *)> act)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, left = 300]() mutable {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        const bool up = dialog && dialog->isVisible();
-        if (up || --left <= 0) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        if (up)
-            act(dialog);
-        else if (left <= 0)
-            qWarning("no modal dialog came up");
-    });
-    timer->start();
-}
 
 QStringList guideLines()
 {

@@ -8,8 +8,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace uitest {
@@ -28,5 +30,8 @@ public:
 QString spaced(const QString &text);
 // The text with the thousands separator for the blanks.
 QString grouped(const QString &text);
+
+// Runs `act` on the modal dialog once it is up (the caller then opens it).
+void whenModal(std::function<void(QDialog *)> act);
 
 } // namespace uitest
