@@ -1,5 +1,7 @@
 #include "filling_fixture.h"
 
+#include "model/error.h"
+
 #include "model/numeric.h"
 
 #include <QFileInfo>
@@ -101,6 +103,16 @@ QStringList fieldValues(const ReturnModel &model)
 QString sampleData(const char *name)
 {
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/") + QLatin1String(name);
+}
+
+QString errorOf(const std::function<void()> &fn)
+{
+    try {
+        fn();
+    } catch (const vkt::Error &e) {
+        return e.message();
+    }
+    return QString();
 }
 
 } // namespace vkt::storage::test

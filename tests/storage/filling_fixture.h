@@ -4,6 +4,7 @@
 #include "model/returnmodel.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace vkt::storage::test {
 
@@ -28,6 +29,9 @@ public:
     bool confirmed;
     QStringList calls;
 };
+
+// The message of the vkt::Error that fn throws, or an empty text.
+QString errorOf(const std::function<void()> &fn);
 
 // Gives every field of a model without rules a value that exercises the
 // format: accented texts, "_" and "$" in texts, negative and fractional

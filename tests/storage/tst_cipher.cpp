@@ -4,6 +4,8 @@
 #include "model/error.h"
 #include "storage/cipher.h"
 
+#include "filling_fixture.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include <vector>
 
 using namespace vkt::storage;
+using vkt::storage::test::errorOf;
 
 namespace {
 
@@ -25,16 +28,6 @@ Key128 keyFromHex(const char *hex)
     Key128 k{};
     std::copy_n(b.constData(), 16, reinterpret_cast<char *>(k.data()));
     return k;
-}
-
-QString errorOf(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const vkt::Error &e) {
-        return e.message();
-    }
-    return QString();
 }
 
 // pi = 16 atan(1/5) - 4 atan(1/239) in fixed point: word 0 the integer part,

@@ -19,6 +19,7 @@
 #include <sys/resource.h>
 
 using namespace vkt;
+using vkt::storage::test::errorOf;
 using namespace vkt::storage;
 using test::FakeDialogs;
 
@@ -42,16 +43,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-QString errorOf(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return QString();
 }
 
 // A return filled as a person fills it: choices first, then the amounts of

@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace vkt;
+using vkt::storage::test::errorOf;
 using namespace vkt::storage;
 
 namespace {
@@ -56,16 +57,6 @@ QString probe(const ReturnModel &model, const QString &what)
 QString nb(const char *text)
 {
     return QString::fromUtf8(text).replace(u' ', QChar(0x00A0));
-}
-
-QString errorOf(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return QString();
 }
 
 } // namespace
