@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QProxyStyle>
 
 class QWidget;
 
@@ -23,5 +24,18 @@ QColor buttonFace();
 
 // Paints the widget's background in a fixed colour.
 void setBackground(QWidget *widget, const QColor &color);
+
+// The platform's own style, but with the icons of the tool and menu bar
+// overflow buttons fetched only when one is first drawn. Every menu bar makes
+// its overflow button at once, and fetching that icon from the style's image
+// files looks up the image plugins, several milliseconds of the start, for a
+// button that shows only when the menu does not fit its window.
+class ProgramStyle : public QProxyStyle
+{
+public:
+    ProgramStyle();
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};
 
 } // namespace vkt::ui

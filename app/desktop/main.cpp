@@ -5,6 +5,7 @@
 #include "rules/rules.h"
 #include "ui/errorbox.h"
 #include "ui/mainwindow.h"
+#include "ui/style.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     // The application title (the window keeps its own caption; the error
     // boxes carry this title).
     QApplication::setApplicationName(vkt::applicationTitle());
+    // The platform's style, with the menu bar's overflow icon fetched when it is needed.
+    QApplication::setStyle(new vkt::ui::ProgramStyle);
 
     const vkt::RegionalSettings regional = vkt::RegionalSettings::system();
     std::unique_ptr<vkt::ReturnModel> model;
