@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace vkt::ui {
@@ -22,34 +23,31 @@ namespace vkt::ui {
 // ---------------------------------------------------------------- FieldControl
 
 template <class F>
-void FieldControl::userWrite(QWidget *self, F &&write)
+void FieldControl::userWrite(F &&write)
 {
     const bool outer = !m_writing;
     m_writing = true;
-    guarded(self, std::forward<F>(write));
+    guarded(&m_self, std::forward<F>(write));
     if (outer) {
         m_writing = false;
-        m_dirty = false;
         refresh();
     }
 }
 
-void FieldControl::fieldChangedNotice(QWidget *self)
+void FieldControl::fieldChangedNotice()
 {
-    Q_UNUSED(self);
-    if (m_writing) {
-        m_dirty = true;
-        return;
-    }
-    refresh();
+    if (!m_writing)
+        refresh();
 }
 
-void FieldControl::applyState(QWidget *self)
+void FieldControl::refresh()
 {
-    if (self->isEnabled() != m_field.isEnabled())
-        self->setEnabled(m_field.isEnabled());
-    if (self->isHidden() == m_field.isVisible())
-        self->setHidden(!m_field.isVisible());
+    const QScopedValueRollback syncing(m_syncing, true);
+    showValue();
+    if (m_self.isEnabled() != m_field.isEnabled())
+        m_self.setEnabled(m_field.isEnabled());
+    if (m_self.isHidden() == m_field.isVisible())
+        m_self.setHidden(!m_field.isVisible());
 }
 
 namespace {
@@ -59,7 +57,7 @@ void bind(W *control, Field &field)
 {
     QObject::connect(&field.model(), &ReturnModel::fieldChanged, control, [control, &field](Field *changed) {
         if (changed == &field)
-            control->fieldChangedNotice(control);
+            control->fieldChangedNotice();
     });
 }
 
@@ -157,7 +155,7 @@ QStringList splitAtGaps(const QString &text)
 
 // ---------------------------------------------------------------- TextEdit
 
-TextEdit::TextEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldControl(field)
+TextEdit::TextEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldControl(field, *this)
 {
     setObjectName(field.name());
     if (field.name().compare(u"Edit11", Qt::CaseInsensitive) == 0)
@@ -167,28 +165,25 @@ TextEdit::TextEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldCont
     bind(this, field);
 }
 
-void TextEdit::refresh()
+void TextEdit::showValue()
 {
-    m_syncing = true;
     if (text() != m_field.text()) {
         const int pos = cursorPosition();
         setText(m_field.text());
         setCursorPosition(std::min(pos, int(text().size())));
     }
-    applyState(this);
-    m_syncing = false;
 }
 
 void TextEdit::onTextChanged(const QString &text)
 {
     if (m_syncing)
         return;
-    userWrite(this, [&] { m_field.setText(text); });
+    userWrite([&] { m_field.setText(text); });
 }
 
 // ---------------------------------------------------------------- NumEdit
 
-NumEdit::NumEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldControl(field)
+NumEdit::NumEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldControl(field, *this)
 {
     setObjectName(field.name());
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -203,13 +198,10 @@ NumEdit::NumEdit(Field &field, QWidget *parent) : QLineEdit(parent), FieldContro
     bind(this, field);
 }
 
-void NumEdit::refresh()
+void NumEdit::showValue()
 {
-    m_syncing = true;
     if (text() != m_field.text())
         setTextKeepingCaret(m_field.text());
-    applyState(this);
-    m_syncing = false;
 }
 
 void NumEdit::setTextKeepingCaret(const QString &newText)
@@ -224,7 +216,7 @@ void NumEdit::onTextChanged(const QString &text)
 {
     if (m_syncing)
         return;
-    userWrite(this, [&] { m_field.setText(text); });
+    userWrite([&] { m_field.setText(text); });
 }
 
 void NumEdit::keyPressEvent(QKeyEvent *event)
@@ -315,12 +307,12 @@ void NumEdit::focusOutEvent(QFocusEvent *event)
     // field; a menu, a dialog or another window taking over does not.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
-    userWrite(this, [&] { m_field.leave(); });
+    userWrite([&] { m_field.leave(); });
 }
 
 // ---------------------------------------------------------------- DatePicker
 
-DatePicker::DatePicker(Field &field, QWidget *parent) : QDateEdit(parent), FieldControl(field)
+DatePicker::DatePicker(Field &field, QWidget *parent) : QDateEdit(parent), FieldControl(field, *this)
 {
     setObjectName(field.name());
     setCalendarPopup(true);
@@ -331,9 +323,8 @@ DatePicker::DatePicker(Field &field, QWidget *parent) : QDateEdit(parent), Field
     bind(this, field);
 }
 
-void DatePicker::refresh()
+void DatePicker::showValue()
 {
-    m_syncing = true;
     const QDate lowest(1752, 9, 14);
     const QDate highest(9999, 12, 31);
     const QDate lo = m_field.minDate().isValid() ? m_field.minDate() : lowest;
@@ -342,38 +333,33 @@ void DatePicker::refresh()
         setDateRange(lo, hi);
     if (date() != m_field.date())
         setDate(m_field.date());
-    applyState(this);
-    m_syncing = false;
 }
 
 void DatePicker::onDateChanged(const QDate &date)
 {
     if (m_syncing)
         return;
-    userWrite(this, [&] { m_field.setDate(date); });
+    userWrite([&] { m_field.setDate(date); });
 }
 
 // ---------------------------------------------------------------- TickBox
 
 TickBox::TickBox(Field &field, const QString &caption, QWidget *parent)
-    : QCheckBox(caption, parent), FieldControl(field)
+    : QCheckBox(caption, parent), FieldControl(field, *this)
 {
     setObjectName(field.name());
     setAccessibleName(caption.simplified());
     refresh();
     connect(this, &QCheckBox::clicked, this, [this](bool on) {
-        userWrite(this, [&] { m_field.setChecked(on); });
+        userWrite([&] { m_field.setChecked(on); });
     });
     bind(this, field);
 }
 
-void TickBox::refresh()
+void TickBox::showValue()
 {
-    m_syncing = true;
     if (isChecked() != m_field.isChecked())
         setChecked(m_field.isChecked());
-    applyState(this);
-    m_syncing = false;
 }
 
 // ---------------------------------------------------------------- ItemGroup
@@ -386,7 +372,7 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 }
 
 ItemGroup::ItemGroup(Field &field, const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent), FieldControl(field)
+    : QGroupBox(caption, parent), FieldControl(field, *this)
 {
     setObjectName(field.name());
     setAccessibleName(caption.isEmpty() ? field.name() : caption);
@@ -554,7 +540,7 @@ RadioGroup::RadioGroup(Field &field, const QString &caption, QWidget *parent)
     refresh();
     // Only a choice of the user runs the rule, and only when it changes.
     connect(m_group, &QButtonGroup::idClicked, this, [this](int id) {
-        userWrite(this, [&] { m_field.choose(id); });
+        userWrite([&] { m_field.choose(id); });
     });
     bind(this, field);
 }
@@ -567,9 +553,8 @@ QAbstractButton *RadioGroup::makeButton(int item)
     return button;
 }
 
-void RadioGroup::refresh()
+void RadioGroup::showValue()
 {
-    m_syncing = true;
     const int index = m_field.itemIndex();
     if (m_group->checkedId() != index) {
         if (QAbstractButton *b = m_group->button(index)) {
@@ -581,8 +566,6 @@ void RadioGroup::refresh()
             m_group->setExclusive(true);
         }
     }
-    applyState(this);
-    m_syncing = false;
 }
 
 // ---------------------------------------------------------------- CheckGroup
@@ -600,19 +583,16 @@ QAbstractButton *CheckGroup::makeButton(int item)
     auto *button = new QCheckBox;
     button->setObjectName(QStringLiteral("%1_%2").arg(m_field.name()).arg(item));
     connect(button, &QCheckBox::clicked, this, [this, item](bool on) {
-        userWrite(this, [&] { m_field.setChecked(item, on); });
+        userWrite([&] { m_field.setChecked(item, on); });
     });
     return button;
 }
 
-void CheckGroup::refresh()
+void CheckGroup::showValue()
 {
-    m_syncing = true;
     for (int i = 0; i < m_buttons.size(); ++i)
         if (m_buttons[i]->isChecked() != m_field.isChecked(i))
             m_buttons[i]->setChecked(m_field.isChecked(i));
-    applyState(this);
-    m_syncing = false;
 }
 
 // ---------------------------------------------------------------- StringGrid
@@ -669,7 +649,7 @@ void GridModel::reload()
 }
 
 StringGrid::StringGrid(Field &field, const layout::GridLayout *look, QWidget *parent)
-    : QTableView(parent), FieldControl(field), m_model(new GridModel(field, this))
+    : QTableView(parent), FieldControl(field, *this), m_model(new GridModel(field, this))
 {
     setObjectName(field.name());
     setModel(m_model);
@@ -703,10 +683,9 @@ StringGrid::StringGrid(Field &field, const layout::GridLayout *look, QWidget *pa
     bind(this, field);
 }
 
-void StringGrid::refresh()
+void StringGrid::showValue()
 {
     m_model->reload();
-    applyState(this);
 }
 
 bool StringGrid::hasFocusWithin() const

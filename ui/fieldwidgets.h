@@ -28,25 +28,30 @@ namespace vkt::ui {
 // Common part: the field and the refresh on its changes.
 class FieldControl {
 public:
-    explicit FieldControl(Field &field) : m_field(field) {}
+    // `self` is the control's own widget.
+    FieldControl(Field &field, QWidget &self) : m_field(field), m_self(self) {}
     virtual ~FieldControl() = default;
     Field &field() const { return m_field; }
-    // Shows what the field holds (value, enabled, visible).
-    virtual void refresh() = 0;
+    // Shows what the field holds (value, enabled, visible). The control's own
+    // change signals that this causes are not writes of the user.
+    void refresh();
     // The model reports a change of the field.
-    void fieldChangedNotice(QWidget *self);
+    void fieldChangedNotice();
 
 protected:
+    // Shows the field's value; runs inside refresh().
+    virtual void showValue() = 0;
     // Runs a write of the user; a refresh that the write causes is held back
     // until the write has returned, then the control refreshes once.
     template <class F>
-    void userWrite(QWidget *self, F &&write);
-    void applyState(QWidget *self);
+    void userWrite(F &&write);
 
     Field &m_field;
     bool m_syncing = false; // the control is being set from the field
+
+private:
+    QWidget &m_self;
     bool m_writing = false; // a user write is running
-    bool m_dirty = false;   // the field changed during that write
 };
 
 // TEdit: one line of free text. The focus holder Edit11 takes no typed text.
@@ -54,7 +59,7 @@ class TextEdit : public QLineEdit, public FieldControl {
     Q_OBJECT
 public:
     TextEdit(Field &field, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 
 private:
     void onTextChanged(const QString &text);
@@ -72,7 +77,7 @@ class NumEdit : public QLineEdit, public FieldControl {
     Q_OBJECT
 public:
     NumEdit(Field &field, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -92,7 +97,7 @@ class DatePicker : public QDateEdit, public FieldControl {
     Q_OBJECT
 public:
     DatePicker(Field &field, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 
 private:
     void onDateChanged(const QDate &date);
@@ -103,7 +108,7 @@ class TickBox : public QCheckBox, public FieldControl {
     Q_OBJECT
 public:
     TickBox(Field &field, const QString &caption, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 };
 
 // A framed group of items (radio or tick), each a button with a wrapping text.
@@ -135,7 +140,7 @@ class RadioGroup : public ItemGroup {
     Q_OBJECT
 public:
     RadioGroup(Field &field, const QString &caption, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 
 protected:
     QAbstractButton *makeButton(int item) override;
@@ -149,7 +154,7 @@ class CheckGroup : public ItemGroup {
     Q_OBJECT
 public:
     CheckGroup(Field &field, const QString &caption, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
 
 protected:
     QAbstractButton *makeButton(int item) override;
@@ -179,7 +184,7 @@ class StringGrid : public QTableView, public FieldControl {
     Q_OBJECT
 public:
     StringGrid(Field &field, const layout::GridLayout *look, QWidget *parent = nullptr);
-    void refresh() override;
+    void showValue() override;
     // The wheel while the table has the focus: one row per notch.
     void wheelRows(int angleDelta);
     bool hasFocusWithin() const;
