@@ -221,47 +221,43 @@ void TaxRules::PBNumEdit72Change()
 
 // --- Sheets "A" to "D" -------------------------------------------------------
 
+void TaxRules::sheetTotal(std::span<Field *const> rows, std::size_t added, Field &total)
+{
+    Amount plus = rows[0]->value();
+    for (std::size_t row = 1; row < added; ++row)
+        plus += rows[row]->value();
+    if (added < rows.size()) {
+        Amount minus = rows[added]->value();
+        for (std::size_t row = added + 1; row < rows.size(); ++row)
+            minus += rows[row]->value();
+        plus -= minus;
+    }
+    total.setValue(plus);
+    carryOver911(total);
+}
+
 void TaxRules::PBNumEdit35Change()
 {
     // [(9111+9112+9113+9114+9115+9116)-9117]
-    Amount v = sheetA[0]->value();
-    for (int row = 1; row <= 5; ++row)
-        v += sheetA[row]->value();
-    v -= sheetA[6]->value();
-    sheetA911->setValue(v);
-    carryOver911(*sheetA911);
+    sheetTotal(sheetA, 6, *sheetA911);
 }
 
 void TaxRules::PBNumEdit44Change()
 {
-    Amount v = sheetB[0]->value();
-    for (int row = 1; row <= 5; ++row)
-        v += sheetB[row]->value();
-    v -= sheetB[6]->value();
-    sheetB911->setValue(v);
-    carryOver911(*sheetB911);
+    // [(9111+9112+9113+9114+9115+9116)-9117]
+    sheetTotal(sheetB, 6, *sheetB911);
 }
 
 void TaxRules::PBNumEdit52Change()
 {
     // (9111+9112+9113+9114+9115)
-    Amount v = sheetC[0]->value();
-    for (int row = 1; row <= 4; ++row)
-        v += sheetC[row]->value();
-    sheetC911->setValue(v);
-    carryOver911(*sheetC911);
+    sheetTotal(sheetC, 5, *sheetC911);
 }
 
 void TaxRules::PBNumEdit58Change()
 {
     // [9111+9112-(9113+9114+9115)]
-    Amount plus = sheetD[0]->value();
-    plus += sheetD[1]->value();
-    Amount minus = sheetD[2]->value();
-    minus += sheetD[3]->value();
-    minus += sheetD[4]->value();
-    sheetD911->setValue(plus - minus);
-    carryOver911(*sheetD911);
+    sheetTotal(sheetD, 2, *sheetD911);
 }
 
 // --- Sheet "E" ----------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 namespace vkt::rules {
 
@@ -61,6 +62,9 @@ private:
     // Returns whether the text of 911 differs from the one before.
     bool refresh911();
     void carryOver911(Field &source);
+    // A sheet's row 911: the sum of its first `added` rows less the sum of the
+    // others, written to `total` and carried over to the return's 911.
+    void sheetTotal(std::span<Field *const> rows, std::size_t added, Field &total);
     template <void (TaxRules::*Rule)()>
     void registerRule(const char *name);
 
