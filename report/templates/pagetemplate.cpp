@@ -208,6 +208,8 @@ private:
     void expectWord(const QList<Token> &toks, int i, const char *word) const;
     void needCount(const QList<Token> &toks, int min, int max, const char *usage) const;
     void checkNewName(const QString &name) const;
+    // The rectangle of the tokens X Y W H from `first` on, in millimetres.
+    QRectF place(const QList<Token> &toks, int first) const;
 
     void parsePage(const QList<Token> &toks);
     void parseStrip(const QList<Token> &toks);
@@ -315,6 +317,12 @@ void Parser::checkNewName(const QString &name) const
         fail(QStringLiteral("an object needs a name"));
     if (m_page.hasObject(name) || (m_text && m_text->name.compare(name, Qt::CaseInsensitive) == 0))
         fail(QStringLiteral("object %1 declared twice").arg(name));
+}
+
+QRectF Parser::place(const QList<Token> &toks, int first) const
+{
+    return QRectF(number(toks[first]), number(toks[first + 1]), number(toks[first + 2]),
+                  number(toks[first + 3]));
 }
 
 PageTemplate Parser::parse()
@@ -472,7 +480,7 @@ void Parser::parseText(const QList<Token> &toks)
     TextBox t;
     t.name = toks[1].text;
     checkNewName(t.name);
-    t.mm = QRectF(number(toks[2]), number(toks[3]), number(toks[4]), number(toks[5]));
+    t.mm = place(toks, 2);
     t.fontKey = toks[6].text;
     const FontSpec *font = findFont(t.fontKey);
     if (!font)
@@ -567,7 +575,7 @@ void Parser::parseBox(const QList<Token> &toks)
     Box b;
     b.name = toks[1].text;
     checkNewName(b.name);
-    b.mm = QRectF(number(toks[2]), number(toks[3]), number(toks[4]), number(toks[5]));
+    b.mm = place(toks, 2);
     if (toks.size() == 7) {
         expectWord(toks, 6, "grey");
         b.grey = true;
@@ -634,7 +642,7 @@ void Parser::parsePicture(const QList<Token> &toks)
     Picture p;
     p.name = toks[1].text;
     checkNewName(p.name);
-    p.mm = QRectF(number(toks[2]), number(toks[3]), number(toks[4]), number(toks[5]));
+    p.mm = place(toks, 2);
     p.source = toks[6].text;
     const QStringList px = toks[7].text.split(u'x');
     if (px.size() != 2)
@@ -649,7 +657,7 @@ void Parser::parseBarcode(const QList<Token> &toks)
     Barcode b;
     b.name = toks[1].text;
     checkNewName(b.name);
-    b.mm = QRectF(number(toks[2]), number(toks[3]), number(toks[4]), number(toks[5]));
+    b.mm = place(toks, 2);
     b.type = toks[6].text;
     if (!toks[7].quoted)
         fail(QStringLiteral("the barcode text is quoted"));
