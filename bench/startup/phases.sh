@@ -12,15 +12,10 @@ launch=$build/bench/startup/vkt_startup_launch
 for f in "$prog" "$launch"; do
   [ -x "$f" ] || { echo "missing $f" >&2; exit 1; }
 done
-n=77
-while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
+. "$(dirname "$0")/xvfb.sh"
 i=0
 while [ $i -lt "$runs" ]; do
-  DISPLAY=:$n QT_QPA_PLATFORM=xcb "$launch" "$prog" 2>&1 >/dev/null \
+  QT_QPA_PLATFORM=xcb "$launch" "$prog" 2>&1 >/dev/null \
     | awk '$1 !~ /^QStandardPaths/ && NF == 2 { if (!seen++) t0 = $2; printf "%s %.2f\n", $1, $2 - t0 }'
   i=$((i + 1))
 done | awk '

@@ -17,11 +17,5 @@ probe=$build/bench/startup/vkt_startup_probe
 for f in "$app" "$minimal" "$text" "$menu" "$probe"; do
   [ -x "$f" ] || { echo "missing $f" >&2; exit 1; }
 done
-# A free display number for a private X server.
-n=77
-while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-DISPLAY=:$n QT_QPA_PLATFORM=xcb "$probe" "$runs" "$app" "$minimal" "$text" "$menu"
+. "$(dirname "$0")/xvfb.sh"
+QT_QPA_PLATFORM=xcb "$probe" "$runs" "$app" "$minimal" "$text" "$menu"
