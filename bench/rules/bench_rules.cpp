@@ -67,64 +67,34 @@ std::unique_ptr<ReturnModel> fullReturn()
     return model;
 }
 
-// One keystroke into row 912: the typed digit changes its text (the grouping
-// stays), which runs PBNumEdit2Change. Alternating between two values keeps
-// every keystroke a real change of the derived rows.
-void BM_Keystroke912(benchmark::State &state)
+// One keystroke into an amount: its text alternates between two values that
+// group alike, so every keystroke is a real change that runs the field's rule.
+//  - row 912 runs PBNumEdit2Change;
+//  - row 922 changes 923, 926 and both instalments, so PBNumEdit2Change is
+//    re-entered from its writes of PBNumEdit22 and PBNumEdit73 (three runs deep);
+//  - row 920 changes no derived row: the chain re-runs and finds every text current.
+void BM_Keystroke(benchmark::State &state, const char *field, const char16_t *first, const char16_t *second)
 {
     auto model = fullReturn();
-    Field &row912 = model->field(u"PBNumEdit2");
+    Field &typedInto = model->field(field);
     long long writes = 0;
     QObject::connect(model.get(), &ReturnModel::fieldChanged, [&writes](Field *) { ++writes; });
-    const QString texts[2] = {QStringLiteral("20\u00A0000\u00A0001"), QStringLiteral("20\u00A0000\u00A0000")};
+    const QString texts[2] = {QString::fromUtf16(first), QString::fromUtf16(second)};
     int i = 0;
     for (auto _ : state) {
-        row912.setText(texts[i]);
+        typedInto.setText(texts[i]);
         i ^= 1;
     }
     state.counters["field_writes"] =
         benchmark::Counter(double(writes), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_Keystroke912)->Repetitions(5)->ReportAggregatesOnly(true);
-
-// One keystroke into row 922: 923, 926 and both instalments change, so
-// PBNumEdit2Change is re-entered from its writes of PBNumEdit22 and
-// PBNumEdit73 (three runs deep).
-void BM_Keystroke922(benchmark::State &state)
-{
-    auto model = fullReturn();
-    Field &row922 = model->field(u"PBNumEdit14");
-    long long writes = 0;
-    QObject::connect(model.get(), &ReturnModel::fieldChanged, [&writes](Field *) { ++writes; });
-    const QString texts[2] = {QStringLiteral("150\u00A0010\u00A0000"), QStringLiteral("150\u00A0000\u00A0000")};
-    int i = 0;
-    for (auto _ : state) {
-        row922.setText(texts[i]);
-        i ^= 1;
-    }
-    state.counters["field_writes"] =
-        benchmark::Counter(double(writes), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK(BM_Keystroke922)->Repetitions(5)->ReportAggregatesOnly(true);
-
-// A keystroke that changes no derived row (row 920): the chain re-runs and
-// finds every text current.
-void BM_KeystrokeNoDerivedChange(benchmark::State &state)
-{
-    auto model = fullReturn();
-    Field &row920 = model->field(u"PBNumEdit10");
-    long long writes = 0;
-    QObject::connect(model.get(), &ReturnModel::fieldChanged, [&writes](Field *) { ++writes; });
-    const QString texts[2] = {QStringLiteral("150\u00A0000\u00A0001"), QStringLiteral("150\u00A0000\u00A0000")};
-    int i = 0;
-    for (auto _ : state) {
-        row920.setText(texts[i]);
-        i ^= 1;
-    }
-    state.counters["field_writes"] =
-        benchmark::Counter(double(writes), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK(BM_KeystrokeNoDerivedChange)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Keystroke, row912, "PBNumEdit2", u"20\u00A0000\u00A0001", u"20\u00A0000\u00A0000")
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Keystroke, row922, "PBNumEdit14", u"150\u00A0010\u00A0000", u"150\u00A0000\u00A0000")
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Keystroke, row920NoDerivedChange, "PBNumEdit10", u"150\u00A0000\u00A0001",
+                  u"150\u00A0000\u00A0000")
+    ->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
