@@ -262,30 +262,31 @@ void TaxRules::PBNumEdit58Change()
 
 // --- Sheet "E" ----------------------------------------------------------------
 
+void TaxRules::carrySheetE(const Field &result)
+{
+    const Amount v = result.value();
+    f915->setValue(v);
+    f919->setValue(v);
+}
+
 void TaxRules::PBNumEdit23Change()
 {
     e13->setValue(fifthOf(e23->value()));
     const Amount base = e23->value();
     e24->setValue(base + e13->value());
-    const Amount result = e24->value();
-    f915->setValue(result);
-    f919->setValue(result);
+    carrySheetE(*e24);
 }
 
 void TaxRules::PBNumEdit26Change()
 {
     e25->setValue(fourFifthsOf(e26->value()));
-    const Amount result = e25->value();
-    f915->setValue(result);
-    f919->setValue(result);
+    carrySheetE(*e25);
 }
 
 void TaxRules::PBNumEdit69Change()
 {
     e27->setValue(halfOf(e69->value()));
-    const Amount result = e27->value();
-    f915->setValue(result);
-    f919->setValue(result);
+    carrySheetE(*e27);
 }
 
 // --- Choice rules ---------------------------------------------------------------

@@ -65,6 +65,8 @@ private:
     // A sheet's row 911: the sum of its first `added` rows less the sum of the
     // others, written to `total` and carried over to the return's 911.
     void sheetTotal(std::span<Field *const> rows, std::size_t added, Field &total);
+    // The result row of sheet "E" goes to rows 915 and 919.
+    void carrySheetE(const Field &result);
     template <void (TaxRules::*Rule)()>
     void registerRule(const char *name);
 
